@@ -81,8 +81,8 @@ public:
     QPlainTextEdit* MeldTekst() const { return m_meldTekst; }
     QPushButton* Knop(int i) const { return m_knoppen[i]; } // 0..4 = Knop1..Knop5
 
-protected:
-    void keyReleaseEvent(QKeyEvent* event) override;
+public Q_SLOTS:
+    void reject() override;
 
 private:
     void StelKnopIn(QPushButton* knop, int soort);
