@@ -14,17 +14,22 @@ public:
     // Error codes the program can meet. 0 is success; every other code has a Dutch message.
     enum Fout : int {
         Geen = 0,
-        ArchiefNietGevonden = 1, // the archive does not exist
-        ArchiefBeschadigd = 2,   // not a ZIP, truncated, wrong CRC or otherwise damaged
-        VerkeerdWachtwoord = 3,  // an encrypted entry and no or a wrong password
-        EntryNietGevonden = 4,   // the archive lacks the asked entry
-        BronNietLeesbaar = 5,    // the file to add cannot be opened or read
-        SchijfVol = 6,           // no room left to write
-        SchrijfFout = 7,         // writing the archive or an extracted file failed otherwise
-        OnveiligeNaam = 8,       // an entry name that would write outside the target folder
-        MapNietBeschikbaar = 9,  // the target folder cannot be created or written
-        OnbekendeFout = 10,      // anything libzip reports that has no code of its own
-        NietOndersteund = 11,    // a compression or encryption method this component cannot read
+        ArchiefNietGevonden = 1,     // the archive does not exist
+        ArchiefBeschadigd = 2,       // not a ZIP, truncated, wrong CRC or otherwise damaged
+        VerkeerdWachtwoord = 3,      // an encrypted entry and no or a wrong password
+        EntryNietGevonden = 4,       // the archive lacks the asked entry
+        BronNietLeesbaar = 5,        // the file to add cannot be opened or read
+        SchijfVol = 6,               // no room left to write
+        SchrijfFout = 7,             // writing the archive or an extracted file failed otherwise
+        OnveiligeNaam = 8,           // an entry name that would write outside the target folder
+        MapNietBeschikbaar = 9,      // the target folder cannot be created or written
+        OnbekendeFout = 10,          // anything libzip reports that has no code of its own
+        NietOndersteund = 11,        // a compression or encryption method this component cannot read
+        ArchiefNietTeOpenen = 12,    // the archive exists but cannot be opened (no access, a folder)
+        WachtwoordOfBeschadigd = 13, // an encrypted entry fails after the password check
+        EntryTeGroot = 14,           // an entry too large to be held in memory
+        ArchiefLeeg = 15,            // an archive without a single file entry
+        GeenWachtwoord = 16,         // encryption asked without a password
     };
 
     ZipComponent() = default;
@@ -64,8 +69,9 @@ public:
     // Every entry, flat (no folders), into doelMap, overwriting; never writes outside doelMap.
     bool PakAllesUit(const QString& archief, const QString& doelMap);
 
-    static qint64 ArchiefGrootte(const QString& archief);            // -1 when missing
-    qint64 GecomprimeerdeGrootteEersteEntry(const QString& archief); // -1 on error
+    static qint64 ArchiefGrootte(const QString& archief); // -1 when missing
+    // -1 on error; leaves FoutCode alone, as it is asked after a failed extraction.
+    qint64 GecomprimeerdeGrootteEersteEntry(const QString& archief);
 
     // The name an extracted entry is written under: its last component when that is a plain file
     // name, empty when the entry has no safe name at all ("", ".", "..", only separators).
