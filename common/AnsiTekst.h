@@ -9,9 +9,9 @@
 
 namespace Ansi {
 
-bool IsWindows1252(const QString& tekst); // every character fits the code page
-QByteArray Codeer(const QString& tekst);  // Windows-1252, or UTF-8 with BOM when it does not fit
-QString Decodeer(const QByteArray& bytes);  // UTF-8 when it starts with a BOM, else Windows-1252
+bool IsWindows1252(const QString& tekst);  // every character fits the code page
+QByteArray Codeer(const QString& tekst);   // Windows-1252, or UTF-8 with BOM when it does not fit
+QString Decodeer(const QByteArray& bytes); // UTF-8 when it starts with a BOM, else Windows-1252
 
 // Lines as a string list's text: every line followed by CR LF.
 QByteArray CodeerRegels(const QStringList& regels);

@@ -174,7 +174,8 @@ std::unique_ptr<Instellingen>& programmaInstellingen() {
 } // namespace
 
 QString StandaardOrvoProgsBestand() {
-    return Platform::SpecialeMap(Platform::CSIDL_COMMON_APPDATA) + QStringLiteral("/Talvane BV/OrvoProgs.ini");
+    return Platform::SpecialeMap(Platform::CSIDL_COMMON_APPDATA) +
+           QStringLiteral("/Talvane BV/OrvoProgs.ini");
 }
 
 Instellingen& OrvoProgs() {

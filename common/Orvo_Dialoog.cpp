@@ -163,7 +163,8 @@ Maat PasGrootteAan(const MaatInvoer& in) {
 }
 
 TToonBericht::TToonBericht(QWidget* parent) : QDialog(parent) {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -239,8 +240,8 @@ void TToonBericht::PasGrootteAan(const QString& tekst) {
     in.hoofdGeometrie = hoofd ? hoofd->frameGeometry() : QRect(QPoint(0, 0), in.scherm);
     in.eenRegelBreedte = eenRegel;
     in.regelsBij = [&](int breedte) {
-        const QRect r = fm.boundingRect(QRect(0, 0, std::max(1, breedte - 6), 1 << 20),
-                                        Qt::TextWordWrap, tekst);
+        const QRect r =
+            fm.boundingRect(QRect(0, 0, std::max(1, breedte - 6), 1 << 20), Qt::TextWordWrap, tekst);
         return std::max(1, (r.height() + fm.lineSpacing() - 1) / fm.lineSpacing());
     };
     const Maat m = Orvo::PasGrootteAan(in);
@@ -251,7 +252,8 @@ void TToonBericht::PasGrootteAan(const QString& tekst) {
     move(m.positie);
 }
 
-int TToonBericht::Toon(DialoogSoort soort, const QString& titel, const QString& tekst, const QList<int>& knopSoorten) {
+int TToonBericht::Toon(DialoogSoort soort, const QString& titel, const QString& tekst,
+                       const QList<int>& knopSoorten) {
     setWindowTitle(titel);
     for (int i = 0; i < 4; ++i)
         m_plaatjes[i]->setVisible(i == int(soort));

@@ -15,8 +15,20 @@ class QStatusBar;
 namespace Orvo {
 
 // Modal results, as the buttons give them.
-enum ModaalResultaat { mrGeen = 0, mrOK = 1, mrAnnuleer = 2, mrAfbreken = 3, mrOpnieuw = 4, mrNegeren = 5,
-                       mrJa = 6, mrNee = 7, mrAlle = 8, mrNeeOpAlles = 9, mrJaOpAlles = 10, mrSluit = 11 };
+enum ModaalResultaat {
+    mrGeen = 0,
+    mrOK = 1,
+    mrAnnuleer = 2,
+    mrAfbreken = 3,
+    mrOpnieuw = 4,
+    mrNegeren = 5,
+    mrJa = 6,
+    mrNee = 7,
+    mrAlle = 8,
+    mrNeeOpAlles = 9,
+    mrJaOpAlles = 10,
+    mrSluit = 11
+};
 
 enum class DialoogSoort { Informatie = 0, Vraag = 1, Waarschuwing = 2, Fout = 3 };
 
@@ -54,15 +66,15 @@ const KnopSoort* KnopSoortVan(int soort); // nullptr for kinds outside 0..10
 
 // The sizing of the dialog, apart from any screen so it can be checked on its own.
 struct MaatInvoer {
-    int knopBreedte = 80;        // width of each button
-    int zichtbareKnoppen = 1;    // Knop1 plus the visible others
-    int hoofdBreedte = 0;        // main window width
-    QRect hoofdGeometrie;        // main window frame
-    QSize scherm;                // screen size
-    int eenRegelBreedte = 0;     // text width in one line, in the dialog's font
+    int knopBreedte = 80;              // width of each button
+    int zichtbareKnoppen = 1;          // Knop1 plus the visible others
+    int hoofdBreedte = 0;              // main window width
+    QRect hoofdGeometrie;              // main window frame
+    QSize scherm;                      // screen size
+    int eenRegelBreedte = 0;           // text width in one line, in the dialog's font
     std::function<int(int)> regelsBij; // number of lines the memo shows at a width
-    int randBreedte = 0;         // frame width added to the client width
-    int randHoogte = 0;          // frame height added to the client height
+    int randBreedte = 0;               // frame width added to the client width
+    int randHoogte = 0;                // frame height added to the client height
 };
 struct Maat {
     int memoBreedte = 0;

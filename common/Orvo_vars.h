@@ -7,14 +7,14 @@
 namespace Orvo {
 
 struct ProgrammaToestand {
-    QString ProgrammaMap;         // folder of the executable
-    QString DataMap;              // data root; sets are in DataMap + "/BackUpSets"
-    QString TijdelijkeMap;        // the program's temporary folder, ending in '/'
-    QString FTPLoginNaam;         // plain text, loaded at the first paint
+    QString ProgrammaMap;  // folder of the executable
+    QString DataMap;       // data root; sets are in DataMap + "/BackUpSets"
+    QString TijdelijkeMap; // the program's temporary folder, ending in '/'
+    QString FTPLoginNaam;  // plain text, loaded at the first paint
     QString FTPLoginWachtwoord;
-    QString RestoreBron;          // restore source last loaded
-    bool ToonZandloper = true;    // tree operations switch the hourglass on and off themselves
-    bool AutoOpslaan = true;      // save the chosen set silently when a backup starts
+    QString RestoreBron;            // restore source last loaded
+    bool ToonZandloper = true;      // tree operations switch the hourglass on and off themselves
+    bool AutoOpslaan = true;        // save the chosen set silently when a backup starts
     bool AutomatischeModus = false; // running a set named on the command line
 };
 

@@ -39,7 +39,8 @@ QString EMailAdresFout(const QString& adres) {
             return MeldingEMailLinksTekens;
     }
     for (QChar c : rechts) {
-        const bool ok = c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.'));
+        const bool ok =
+            c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.'));
         if (!ok)
             return MeldingEMailRechtsTekens;
     }
@@ -97,7 +98,8 @@ bool MapLeegmaken(const QString& map, bool recursief) {
         if (info.isDir() && !info.isSymLink()) {
             if (!recursief)
                 continue;
-            resultaat = MapLeegmaken(pad, true) && Platform::WisBeschermendeKenmerken(pad) && QDir().rmdir(pad);
+            resultaat =
+                MapLeegmaken(pad, true) && Platform::WisBeschermendeKenmerken(pad) && QDir().rmdir(pad);
         } else {
             // A link is removed itself, never what it points to.
             resultaat = (info.isSymLink() || Platform::WisBeschermendeKenmerken(pad)) && QFile::remove(pad);

@@ -39,7 +39,8 @@ QString OntsleutelTekst(const QString& tekst);
 // The messages of EMailAdresFout.
 inline const QString MeldingEMailGeenApenstaart =
     QStringLiteral("Het e-mail adres bevat geen '@' of bevat twee punten achter elkaar.");
-inline const QString MeldingEMailDeelMist = QStringLiteral("Het e-mail adres mist een (geldig) deel voor of na de '@'.");
+inline const QString MeldingEMailDeelMist =
+    QStringLiteral("Het e-mail adres mist een (geldig) deel voor of na de '@'.");
 inline const QString MeldingEMailRechtsOngeldig = QStringLiteral("Het deel achter de '@' is niet geldig.");
 inline const QString MeldingEMailLinksTekens =
     QStringLiteral("Het e-mail adres (linker deel) bevat ongeldige tekens.");

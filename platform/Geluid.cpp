@@ -1,7 +1,7 @@
 #include "platform/Geluid.h"
 
-#include <QFile>
 #include <QCoreApplication>
+#include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
 #include <memory>

@@ -1,0 +1,174 @@
+#pragma once
+// The main window: the backup, restore and information tabs, the two busy panels, start-up, the first
+// paint (work folder, FTP login, the set named on the command line) and closing.
+
+#include <QMainWindow>
+#include <QStringList>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QStackedWidget;
+class QTabWidget;
+class QTreeView;
+class QGroupBox;
+
+namespace Orvo {
+
+class MapEdit;
+class RadioGroep;
+
+inline const QString ProgrammaTitel = QStringLiteral("Orvo Back-up");
+inline const QString ProgrammaVersie = QStringLiteral("3.05");
+inline const QString SetExtensie = QStringLiteral(".OrvoBckSet");
+inline const QString MeldingGeenWerkmap =
+    QStringLiteral("Kan geen map aanmaken voor de tijdelijke bestanden.");
+// "De door u opgegeven back-up set "Naam" bestaat niet."
+QString MeldingSetBestaatNiet(const QString& naam);
+QString MeldingInstellingenNietOpgeslagen(const QString& bestand, const QString& reden);
+
+// The labelled values of a busy panel.
+struct BezigVeld {
+    QLabel* label;
+    QLabel* waarde;
+};
+
+class TMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMain(const QStringList& argumenten, QWidget* parent = nullptr);
+    ~TMain() override;
+
+    // Start-up state
+    bool Fout = false;
+    bool EersteKeer = true;
+    bool StilOpslaan = false;
+    QString TeOpenenSet;
+    int AfsluitCode = 0; // exit code of an unattended run
+
+    // Tabs and panels
+    QStackedWidget* Pagina = nullptr;
+    QTabWidget* OptiePanel = nullptr;
+    QWidget* BackUpTab = nullptr;
+    QWidget* RestoreTab = nullptr;
+    QWidget* Informatie = nullptr;
+    QWidget* BBezigPanel = nullptr;
+    QWidget* RBezigPanel = nullptr;
+    QPushButton* TerugKnop = nullptr; // "Einde"
+    QPushButton* MenuKnop = nullptr;  // "Menu"
+
+    // Backup tab: sets
+    QLabel* BackUpSet = nullptr;
+    QPushButton* BackUpNieuw = nullptr;
+    QPushButton* BackUpOpen = nullptr;
+    QPushButton* BackUpSave = nullptr;
+    QPushButton* BackUpDelete = nullptr;
+    QCheckBox* BackupAutoSave = nullptr;
+    // Backup tab: options
+    RadioGroep* BackUpLocatie = nullptr;
+    QWidget* BLokaalPanel = nullptr;
+    MapEdit* BackUpPlaats = nullptr;
+    QCheckBox* Comprimeren = nullptr;
+    QSlider* CompressieNiveau = nullptr;
+    QCheckBox* SnelleModus = nullptr;
+    RadioGroep* SnelleModusSoort = nullptr;
+    QCheckBox* VerwijderRest = nullptr;
+    QCheckBox* BBeveilig = nullptr;
+    QLineEdit* BWachtwoord = nullptr;
+    // Backup tab: selection and start
+    QGroupBox* BoomGroep = nullptr;
+    QPushButton* VernieuwBoom = nullptr;
+    QWidget* BackUpBoom = nullptr;
+    QPushButton* BackUpStart = nullptr;
+
+    // Restore tab
+    RadioGroep* RestoreLocatie = nullptr;
+    QWidget* RLokaalPanel = nullptr;
+    MapEdit* RPlaatsBackup = nullptr;
+    QLabel* BackUpDatum = nullptr;
+    QLineEdit* RWachtwoord = nullptr;
+    QRadioButton* ROrigineel = nullptr;
+    QRadioButton* RAnder = nullptr;
+    MapEdit* PlaatsRestore = nullptr;
+    QCheckBox* ROverschrijf = nullptr;
+    QWidget* RestoreBoom = nullptr;
+    QPushButton* RestoreStart = nullptr;
+
+    // Information tab
+    QLabel* VersieLabel = nullptr;
+    QPushButton* InfoKnop = nullptr;
+    QPushButton* FTPGegevensKnop = nullptr;
+    QPushButton* EMailInstKnop = nullptr;
+    QPushButton* SnelkoppelingKnop = nullptr;
+    QPushButton* TaakPlannerKnop = nullptr;
+
+    // Backup busy panel
+    QLabel* BezigKop = nullptr;
+    QLabel* BTotGrt = nullptr;
+    QLabel* BAlGedaan = nullptr;
+    QLabel* BNietGedaan = nullptr;
+    QLabel* BFNietGedaan = nullptr;
+    QLabel* BBackGrt = nullptr;
+    QLabel* BCompressie = nullptr;
+    QLabel* BStart = nullptr;
+    QLabel* LEind = nullptr;
+    QLabel* BEind = nullptr;
+    QProgressBar* BVoortgangBalk = nullptr;
+    QLabel* BVoortgang = nullptr;
+    QPlainTextEdit* BLog = nullptr;
+    // Restore busy panel
+    QLabel* RBezigKop = nullptr;
+    QLabel* RFTotaal = nullptr;
+    QLabel* RFGedaan = nullptr;
+    QLabel* RFNietGedaan = nullptr;
+    QLabel* RStart = nullptr;
+    QLabel* LREind = nullptr;
+    QLabel* REind = nullptr;
+    QProgressBar* RVoortgangBalk = nullptr;
+    QLabel* RVoortgang = nullptr;
+    QPlainTextEdit* RLog = nullptr;
+
+    QStringList DirStructuur; // lines of the structure file of an opened FTP backup
+
+public Q_SLOTS:
+    void FormPaint();
+    void TerugKnopClick();
+    void MenuKnopClick();
+    void InfoKnopClick();
+    void OptiePanelChange();
+    void WerkFTPBeschikbaarheid();
+    void BackUpLocatieClick();
+    void ComprimerenClick();
+    void BBeveiligClick();
+    void SnelleModusClick();
+    void BackUpPlaatsButtonClick();
+    void BackupAutoSaveClick();
+    void RestoreLocatieClick();
+    void RPlaatsBackupExit();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate(const QStringList& argumenten);
+    void BouwVenster();
+    QWidget* BouwBackUpTab();
+    QWidget* BouwRestoreTab();
+    QWidget* BouwInformatieTab();
+    QWidget* BouwBBezigPanel();
+    QWidget* BouwRBezigPanel();
+    void KiesDataMap();
+    void BereidWerkmapVoor();
+    void OpenGenoemdeSet();
+
+    QString m_instellingenFout; // a settings write that failed during creation, shown at the first paint
+};
+
+} // namespace Orvo
