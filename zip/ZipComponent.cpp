@@ -277,9 +277,10 @@ namespace {
 
 // Everything an added entry needs besides its data: method, level and encryption are set anew on every
 // add, because a replaced entry would otherwise keep the settings of the one it replaces.
-bool ZetEntryOpties(zip_t* za, zip_int64_t index, const QString& naam, int niveau, bool versleutelen,
-                    const QString& wachtwoord) {
-    const bool opslaan = niveau == 0 || ZipComponent::IsOpslagExtensie(naam);
+bool ZetEntryOpties(zip_t* za, zip_int64_t index, const QString& naam, qint64 grootte, int niveau,
+                    bool versleutelen, const QString& wachtwoord) {
+    // An empty file is stored, as other ZIP tools do: deflate would only add its two bytes.
+    const bool opslaan = niveau == 0 || grootte == 0 || ZipComponent::IsOpslagExtensie(naam);
     // libzip reads level 0 as "the default level", so storing has to be asked for by method.
     if (opslaan) {
         if (zip_set_file_compression(za, zip_uint64_t(index), ZIP_CM_STORE, 0) < 0)
@@ -380,7 +381,7 @@ bool ZipComponent::VoegBestandToe(const QString& archief, const QString& bronBes
         zip_discard(za);
         return Faal(OnbekendeFout, detail);
     }
-    if (!ZetEntryOpties(za, index, naam, m_niveau, m_versleutelen, m_wachtwoord)) {
+    if (!ZetEntryOpties(za, index, naam, qint64(st.st_size), m_niveau, m_versleutelen, m_wachtwoord)) {
         detail = LibzipTekst(zip_get_error(za));
         zip_discard(za);
         return Faal(OnbekendeFout, detail);
@@ -425,7 +426,7 @@ bool ZipComponent::VoegDataToe(const QString& archief, const QString& entryNaam,
         zip_discard(za);
         return Faal(OnbekendeFout, detail);
     }
-    if (!ZetEntryOpties(za, index, entryNaam, m_niveau, m_versleutelen, m_wachtwoord)) {
+    if (!ZetEntryOpties(za, index, entryNaam, data.size(), m_niveau, m_versleutelen, m_wachtwoord)) {
         detail = LibzipTekst(zip_get_error(za));
         zip_discard(za);
         return Faal(OnbekendeFout, detail);
@@ -442,8 +443,8 @@ bool ZipComponent::VoegDataToe(const QString& archief, const QString& entryNaam,
 
 namespace {
 
-// Opens an archive for reading. Local and central headers are compared, so a damaged directory is
-// found before any data is written.
+// Opens an archive for reading. libzip 1.7's consistency check refuses the streamed archives of
+// Info-ZIP (data descriptors), so damage is found on the data instead: its CRC is always checked.
 zip_t* OpenVoorLezen(const QString& archief, int& code, QString& detail) {
     const QFileInfo info(archief);
     if (!info.exists()) {
@@ -460,7 +461,7 @@ zip_t* OpenVoorLezen(const QString& archief, int& code, QString& detail) {
         return nullptr;
     }
     int ze = 0;
-    zip_t* za = zip_open(NatiefPad(archief).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &ze);
+    zip_t* za = zip_open(NatiefPad(archief).constData(), ZIP_RDONLY, &ze);
     if (!za) {
         zip_error_t fout;
         zip_error_init_with_code(&fout, ze);
@@ -482,6 +483,8 @@ int LeesEntry(zip_t* za, zip_uint64_t index, const QString& wachtwoord,
     }
     const bool versleuteld = (st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE;
     zip_file_t* zf = nullptr;
+    int ze = ZIP_ER_OK;
+    int sys = 0;
     if (!versleuteld) {
         zf = zip_fopen_index(za, index, 0);
     } else {
@@ -489,15 +492,27 @@ int LeesEntry(zip_t* za, zip_uint64_t index, const QString& wachtwoord,
             return ZipComponent::VerkeerdWachtwoord;
         for (const QByteArray& vorm : WachtwoordVormen(wachtwoord)) {
             zf = zip_fopen_index_encrypted(za, index, 0, vorm.constData());
-            if (zf || zip_error_code_zip(zip_get_error(za)) != ZIP_ER_WRONGPASSWD)
+            if (zf)
                 break;
+            ze = zip_error_code_zip(zip_get_error(za));
+            sys = zip_error_code_system(zip_get_error(za));
+            detail = LibzipTekst(zip_get_error(za));
             zip_error_clear(za);
+            if (ze != ZIP_ER_WRONGPASSWD)
+                break;
         }
     }
     if (!zf) {
-        zip_error_t* fout = zip_get_error(za);
-        detail = LibzipTekst(fout);
-        return VanLibzip(zip_error_code_zip(fout), zip_error_code_system(fout), versleuteld);
+        if (!versleuteld) {
+            ze = zip_error_code_zip(zip_get_error(za));
+            sys = zip_error_code_system(zip_get_error(za));
+            detail = LibzipTekst(zip_get_error(za));
+        }
+        const int code = VanLibzip(ze, sys, versleuteld);
+        // Opening can only fail for a reason: never report it as success.
+        return code == ZipComponent::Geen || code == ZipComponent::ArchiefNietGevonden
+                   ? ZipComponent::ArchiefBeschadigd
+                   : code;
     }
     QByteArray buffer(qsizetype(leesBlok), Qt::Uninitialized);
     int code = ZipComponent::Geen;
