@@ -1,0 +1,191 @@
+#include "sets/SelectieBoom.h"
+
+#include "common/P_AlgemeneFuncties.h"
+#include "platform/Volumes.h"
+
+#include <QCollator>
+#include <QFile>
+#include <QLocale>
+#include <algorithm>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+
+namespace Orvo {
+namespace {
+
+// File systems whose entries are no data and some of which never end; tmpfs only under /dev and /run.
+bool IsPseudoBestandssysteem(const QByteArray& pad) {
+    struct statfs st {};
+    if (::statfs(pad.constData(), &st) != 0)
+        return true; // what cannot be asked is not worth probing
+    switch (static_cast<unsigned long>(st.f_type)) {
+    case 0x9fa0UL:     // proc
+    case 0x62656572UL: // sysfs
+    case 0x1cd1UL:     // devpts
+    case 0x27e0ebUL:   // cgroup
+    case 0x63677270UL: // cgroup2
+    case 0x64626720UL: // debugfs
+    case 0x74726163UL: // tracefs
+    case 0x73636673UL: // securityfs
+    case 0xcafe4a11UL: // bpf
+    case 0x6165676cUL: // pstore
+    case 0x62656570UL: // configfs
+    case 0x65735543UL: // fusectl
+    case 0x19800202UL: // mqueue
+    case 0x42494e4dUL: // binfmt_misc
+    case 0x0187UL:     // autofs
+    case 0xde5e81e4UL: // efivarfs
+    case 0x6e736673UL: // nsfs
+    case 0xf97cff8cUL: // selinuxfs
+    case 0x958458f6UL: // hugetlbfs
+        return true;
+    case 0x01021994UL: // tmpfs, also devtmpfs
+        return pad == "/dev" || pad.startsWith("/dev/") || pad == "/run" || pad.startsWith("/run/");
+    default:
+        return false;
+    }
+}
+
+// One readdir that stops at the first entry other than "." and "..".
+bool HeeftEenEntry(const QByteArray& pad) {
+    DIR* dir = ::opendir(pad.constData());
+    if (!dir)
+        return false;
+    bool gevonden = false;
+    while (dirent* e = ::readdir(dir)) {
+        if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0) {
+            gevonden = true;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return gevonden;
+}
+
+QByteArray MetSlash(QByteArray pad) {
+    if (!pad.endsWith('/'))
+        pad += '/';
+    return pad;
+}
+
+} // namespace
+
+static std::vector<qsizetype> SorteerVolgorde(const QStringList& namen) {
+    QCollator collator{QLocale(QLocale::Dutch, QLocale::Netherlands)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<std::pair<QCollatorSortKey, qsizetype>> sleutels;
+    sleutels.reserve(size_t(namen.size()));
+    for (qsizetype i = 0; i < namen.size(); ++i)
+        sleutels.emplace_back(collator.sortKey(namen.at(i)), i);
+    std::stable_sort(sleutels.begin(), sleutels.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    std::vector<qsizetype> volgorde;
+    volgorde.reserve(sleutels.size());
+    for (const auto& s : sleutels)
+        volgorde.push_back(s.second);
+    return volgorde;
+}
+
+void SorteerNamen(QStringList& namen) {
+    QStringList gesorteerd;
+    gesorteerd.reserve(namen.size());
+    for (qsizetype i : SorteerVolgorde(namen))
+        gesorteerd.append(namen.at(i));
+    namen = std::move(gesorteerd);
+}
+
+MapInhoud LeesMap(const QString& natief) {
+    MapInhoud inhoud;
+    const QByteArray map = MetSlash(QFile::encodeName(natief));
+    DIR* dir = ::opendir(map.constData());
+    if (!dir)
+        return inhoud;
+    inhoud.Leesbaar = true;
+    QStringList mappen;
+    std::vector<bool> isLinkNaarMap;
+    while (dirent* e = ::readdir(dir)) {
+        if (qstrcmp(e->d_name, ".") == 0 || qstrcmp(e->d_name, "..") == 0)
+            continue;
+        const QString naam = QFile::decodeName(e->d_name);
+        if (naam.contains(QLatin1Char('\\')))
+            continue;
+        unsigned char soort = e->d_type;
+        bool isLink = soort == DT_LNK;
+        if (soort == DT_UNKNOWN || isLink) {
+            struct stat st {};
+            const QByteArray vol = map + e->d_name;
+            if (!isLink && ::lstat(vol.constData(), &st) == 0 && S_ISLNK(st.st_mode))
+                isLink = true;
+            if (::stat(vol.constData(), &st) != 0)
+                continue; // a broken link: nothing to back up
+            soort = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        if (soort == DT_DIR) {
+            mappen.append(naam);
+            isLinkNaarMap.push_back(isLink);
+        } else if (soort == DT_REG) {
+            inhoud.Bestanden.append(naam);
+        }
+    }
+    ::closedir(dir);
+
+    SorteerNamen(inhoud.Bestanden);
+    inhoud.Mappen.reserve(mappen.size());
+    inhoud.MapHeeftInhoud.reserve(size_t(mappen.size()));
+    for (qsizetype i : SorteerVolgorde(mappen)) {
+        const QString& naam = mappen.at(i);
+        bool heeftInhoud = false;
+        if (!isLinkNaarMap[size_t(i)]) {
+            const QByteArray sub = map + QFile::encodeName(naam);
+            heeftInhoud = !IsPseudoBestandssysteem(sub) && HeeftEenEntry(sub);
+        }
+        inhoud.Mappen.append(naam);
+        inhoud.MapHeeftInhoud.push_back(heeftInhoud);
+    }
+    return inhoud;
+}
+
+void VulStationBoom(CheckBoom& boom) {
+    CheckKnoop* wortel = boom.MaakWortel(WortelCaption);
+    const quint32 masker = Platform::LogischeStations();
+    std::vector<std::unique_ptr<CheckKnoop>> stations;
+    for (int b = 0; b < 26; ++b) {
+        if (!(masker & (1u << b)))
+            continue;
+        const QChar letter(char16_t('A' + b));
+        const bool gereed = StationGereed(letter);
+        stations.push_back(NieuweKnoop(Platform::WeergaveNaam(letter), KnoopSoort::Station, gereed));
+    }
+    boom.VoegToe(wortel, std::move(stations));
+    boom.ZetOpen(wortel, true);
+}
+
+bool VulKnoop(CheckBoom& boom, CheckKnoop* knoop) {
+    if (!knoop || !knoop->Ouder || !knoop->HeeftAlleenPlaatshouder()) {
+        if (knoop && !knoop->Kinderen.empty())
+            boom.ZetOpen(knoop, true);
+        return false;
+    }
+    const int onthouden = knoop->Staat;
+    boom.VerwijderKinderen(knoop);
+    const auto natief = Platform::NaarNatief(PadVan(knoop));
+    if (!natief)
+        return true;
+    const MapInhoud inhoud = LeesMap(*natief);
+    std::vector<std::unique_ptr<CheckKnoop>> kinderen;
+    kinderen.reserve(size_t(inhoud.Mappen.size() + inhoud.Bestanden.size()));
+    for (qsizetype i = 0; i < inhoud.Mappen.size(); ++i)
+        kinderen.push_back(
+            NieuweKnoop(inhoud.Mappen.at(i), KnoopSoort::Map, inhoud.MapHeeftInhoud[size_t(i)]));
+    for (const QString& naam : inhoud.Bestanden)
+        kinderen.push_back(NieuweKnoop(naam, KnoopSoort::Bestand));
+    if (kinderen.empty())
+        return true;
+    boom.VoegToe(knoop, std::move(kinderen));
+    boom.ZetOpen(knoop, true);
+    boom.ZetStaat(knoop, onthouden);
+    return true;
+}
+
+} // namespace Orvo

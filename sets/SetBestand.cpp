@@ -1,0 +1,63 @@
+#include "sets/SetBestand.h"
+
+#include "common/AnsiTekst.h"
+#include "common/Orvo_vars.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Orvo {
+
+QString SetMap() {
+    return Vars().DataMap + QStringLiteral("/BackUpSets");
+}
+
+QString SetBestandPad(const QString& naam) {
+    return SetMap() + QLatin1Char('/') + naam + SetBestandExtensie;
+}
+
+QStringList SetNamen() {
+    QStringList namen;
+    const QFileInfoList bestanden = QDir(SetMap()).entryInfoList(
+        QStringList{QLatin1Char('*') + SetBestandExtensie}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& f : bestanden) {
+        const QString naam = f.fileName();
+        if (naam.endsWith(SetBestandExtensie, Qt::CaseInsensitive))
+            namen.append(naam.left(naam.size() - SetBestandExtensie.size()));
+    }
+    return namen;
+}
+
+bool SetBestaat(const QString& naam) {
+    if (QFileInfo::exists(SetBestandPad(naam)))
+        return true;
+    for (const QString& bestaand : SetNamen())
+        if (bestaand.compare(naam, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+void BereidZipVoor(ZipComponent& zip) {
+    zip.WisFout();
+    zip.ZetNiveau(9);
+    zip.ZetVersleutelen(true);
+    zip.ZetWachtwoord(SetWachtwoord);
+}
+
+bool SchrijfSetBestand(ZipComponent& zip, const QString& naam, const QStringList& regels) {
+    BereidZipVoor(zip);
+    // The folder is made at start-up; a save must not fail only because it was removed since.
+    QDir().mkpath(SetMap());
+    zip.VoegDataToe(SetBestandPad(naam), naam, Ansi::CodeerRegels(regels));
+    return zip.FoutCode() == 0;
+}
+
+GelezenSetTekst LeesSetBestand(ZipComponent& zip, const QString& naam) {
+    BereidZipVoor(zip);
+    const auto data = zip.PakUitNaarGeheugen(SetBestandPad(naam), naam);
+    if (!data || zip.FoutCode() != 0)
+        return {{}, MeldingSetFoutInlezen};
+    return {Ansi::DecodeerRegels(*data), QString()};
+}
+
+} // namespace Orvo
