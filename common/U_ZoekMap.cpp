@@ -58,6 +58,8 @@ TKiesDirectory::TKiesDirectory(QWidget* parent) : QDialog(parent) {
     for (int kolom = 1; kolom < m_model->columnCount(); ++kolom)
         m_boom->hideColumn(kolom);
     m_boom->setHeaderHidden(true);
+    m_boom->setSortingEnabled(true);
+    m_boom->sortByColumn(0, Qt::AscendingOrder);
     m_boom->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_boom->setSelectionMode(QAbstractItemView::SingleSelection);
     m_boom->setMinimumSize(340, 320);
