@@ -40,7 +40,8 @@ QString ServerScript(const QString& naam) {
 
 Server::Server(const QString& script, const QStringList& argumenten) {
     m_proces.setProcessChannelMode(QProcess::SeparateChannels);
-    m_proces.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral("-u"), ServerScript(script)} + argumenten);
+    m_proces.start(QStringLiteral("/usr/bin/python3"),
+                   QStringList{QStringLiteral("-u"), ServerScript(script)} + argumenten);
     if (!m_proces.waitForStarted(10000))
         return;
     QElapsedTimer klok;

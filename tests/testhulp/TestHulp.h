@@ -15,8 +15,8 @@ class TijdelijkVolume {
 public:
     explicit TijdelijkVolume(QChar letter, const QString& label = QStringLiteral("Test"));
     ~TijdelijkVolume();
-    QString Natief() const;        // native root, ending in '/'
-    QString Programma() const;     // "T:\"
+    QString Natief() const;    // native root, ending in '/'
+    QString Programma() const; // "T:\"
     QChar Letter() const { return m_letter; }
     bool IsGeldig() const { return m_dir.isValid(); }
     // Writes a file (and its folders) below the root; returns its native path.
