@@ -16,13 +16,14 @@ QString SetBestandPad(const QString& naam) {
     return SetMap() + QLatin1Char('/') + naam + SetBestandExtensie;
 }
 
+// Only names the program can open again by name + extension (case matters on this system).
 QStringList SetNamen() {
     QStringList namen;
     const QFileInfoList bestanden = QDir(SetMap()).entryInfoList(
-        QStringList{QLatin1Char('*') + SetBestandExtensie}, QDir::Files | QDir::Hidden);
+        QStringList{QLatin1Char('*') + SetBestandExtensie}, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
     for (const QFileInfo& f : bestanden) {
         const QString naam = f.fileName();
-        if (naam.endsWith(SetBestandExtensie, Qt::CaseInsensitive))
+        if (naam.endsWith(SetBestandExtensie))
             namen.append(naam.left(naam.size() - SetBestandExtensie.size()));
     }
     return namen;
