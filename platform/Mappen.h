@@ -1,0 +1,27 @@
+#pragma once
+// Listing a folder the way the walks need it: every entry, hidden ones included, in the order the file
+// system gives them, with what kind of thing each is.
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace Platform {
+
+struct MapItem {
+    enum Soort { Map, Bestand, Overig };
+    QString naam;
+    Soort soort = Overig; // Overig: a link to a folder (not followed), FIFO, socket, device, broken link
+    qint64 grootte = 0;
+    QDateTime gewijzigd; // last write, local time
+};
+
+// "." and ".." are left out. A link to a file stands for that file; a link to a folder is Overig.
+QList<MapItem> LeesMap(const QString& natief);
+// One entry, as LeesMap would give it; soort Overig with an empty name when it does not exist.
+MapItem LeesItem(const QString& natief);
+// File systems whose "files" are not data (proc, sysfs, devices, cgroups, run-time tmpfs): a walk of a
+// whole volume does not enter them.
+bool IsPseudoBestandssysteem(const QString& natief);
+
+} // namespace Platform
