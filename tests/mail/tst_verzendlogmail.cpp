@@ -235,6 +235,7 @@ private Q_SLOTS:
         QTest::newRow("geen ontvangers") << "open" << QStringList() << "" << 0 << "127.0.0.1";
         QTest::newRow("geen server ingesteld") << "open" << QStringList() << "" << 3 << "";
         QTest::newRow("server zwijgt") << "stil" << QStringList() << "" << 3 << "127.0.0.1";
+        QTest::newRow("server zwijgt na het bericht") << "traag" << QStringList() << "" << 3 << "127.0.0.1";
     }
 
     void mislukt() {

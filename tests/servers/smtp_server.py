@@ -10,6 +10,7 @@ Modes:
   plain   offers only AUTH PLAIN without TLS and does not require a login
   open    offers no AUTH at all
   stil    accepts the connection and never says a word
+  traag   offers no AUTH and never answers the end of the message
 --weiger ADRES (repeatable) refuses that recipient with 550.
 """
 
@@ -93,10 +94,11 @@ def ontleed(ruw):
 
 
 class Ontvanger:
-    def __init__(self, map_, weiger):
+    def __init__(self, map_, weiger, traag=False):
         self.map = map_
         self.weiger = {w.lower() for w in weiger}
         self.teller = 0
+        self.traag = traag
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
         if address.lower() in self.weiger:
@@ -105,6 +107,8 @@ class Ontvanger:
         return "250 OK"
 
     async def handle_DATA(self, server, session, envelope):
+        if self.traag:
+            await asyncio.sleep(3600)
         self.teller += 1
         basis = os.path.join(self.map, "bericht-%d" % self.teller)
         ruw = envelope.original_content or envelope.content
@@ -148,7 +152,7 @@ class Stil(asyncio.Protocol):
 
 def main():
     a = argparse.ArgumentParser()
-    a.add_argument("--modus", choices=["login", "plain", "open", "stil"], default="open")
+    a.add_argument("--modus", choices=["login", "plain", "open", "stil", "traag"], default="open")
     a.add_argument("--map", default=".")
     a.add_argument("--gebruiker", default="")
     a.add_argument("--wachtwoord", default="")
@@ -157,7 +161,7 @@ def main():
 
     loop = asyncio.new_event_loop()
     asyncio.set_event_loop(loop)
-    ontvanger = Ontvanger(args.map, args.weiger)
+    ontvanger = Ontvanger(args.map, args.weiger, args.modus == "traag")
 
     if args.modus == "stil":
         fabriek = Stil
