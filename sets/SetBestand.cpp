@@ -4,7 +4,9 @@
 #include "common/Orvo_vars.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 namespace Orvo {
 
@@ -49,8 +51,25 @@ bool SchrijfSetBestand(ZipComponent& zip, const QString& naam, const QStringList
     BereidZipVoor(zip);
     // The folder is made at start-up; a save must not fail only because it was removed since.
     QDir().mkpath(SetMap());
-    zip.VoegDataToe(SetBestandPad(naam), naam, Ansi::CodeerRegels(regels));
-    return zip.FoutCode() == 0;
+    const QString pad = SetBestandPad(naam);
+    const QByteArray tekst = Ansi::CodeerRegels(regels);
+    zip.VoegDataToe(pad, naam, tekst);
+    if (zip.FoutCode() != ZipComponent::ArchiefBeschadigd)
+        return zip.FoutCode() == 0;
+    // A set file that cannot be read as an archive holds nothing to keep: the save replaces it, as the
+    // user expects after the failed open that left its name chosen. Written aside, then swapped in.
+    const QString nieuw = pad + QStringLiteral(".nieuw");
+    QFile::remove(nieuw);
+    BereidZipVoor(zip);
+    if (!zip.VoegDataToe(nieuw, naam, tekst) || zip.FoutCode() != 0) {
+        QFile::remove(nieuw);
+        return false;
+    }
+    if (std::rename(QFile::encodeName(nieuw).constData(), QFile::encodeName(pad).constData()) != 0) {
+        QFile::remove(nieuw);
+        return false;
+    }
+    return true;
 }
 
 GelezenSetTekst LeesSetBestand(ZipComponent& zip, const QString& naam) {
