@@ -46,6 +46,10 @@ TEMailGegevens::TEMailGegevens(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("EMailGegevens"));
     setWindowTitle(TitelEMailGegevens);
     BouwOp();
+    // Edits and buttons keep their key releases to themselves; F5 and F6 must reach the form from
+    // whichever control has the focus.
+    for (QWidget* kind : findChildren<QWidget*>())
+        kind->installEventFilter(this);
     InstalleerToetsFilter(this);
     LeesIn();
 }
@@ -405,16 +409,31 @@ void TEMailGegevens::AnnuleerKnopClick() {
     reject();
 }
 
-void TEMailGegevens::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F5) {
+bool TEMailGegevens::FunctieToets(int toets) {
+    if (toets == Qt::Key_F5) {
         OKKnopClick();
-        return;
+        return true;
     }
-    if (event->key() == Qt::Key_F6) {
+    if (toets == Qt::Key_F6) {
         AnnuleerKnopClick();
-        return;
+        return true;
     }
+    return false;
+}
+
+void TEMailGegevens::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat() && FunctieToets(event->key()))
+        return;
     QDialog::keyReleaseEvent(event);
+}
+
+bool TEMailGegevens::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease) {
+        auto* toets = static_cast<QKeyEvent*>(event);
+        if (!toets->isAutoRepeat() && FunctieToets(toets->key()))
+            return true;
+    }
+    return QDialog::eventFilter(object, event);
 }
 
 int ToonEMailGegevens(QWidget* eigenaar) {

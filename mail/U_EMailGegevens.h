@@ -61,6 +61,7 @@ public:
 
 protected:
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     void BouwOp();
@@ -69,6 +70,7 @@ private:
     void Sorteer();
     EMailInstellingen Invoer() const;
     void Focus(EMailVeld veld);
+    bool FunctieToets(int toets);
 
     int m_sorteerKolom = 0;
     bool m_oplopend = true;
