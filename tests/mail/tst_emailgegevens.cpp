@@ -481,6 +481,22 @@ private Q_SLOTS:
         QVERIFY(d.isVisible()); // Enter moves on, it does not confirm
     }
 
+    // A settings file that cannot be written is said so; the dialog stays open with what was entered.
+    void schrijfFoutBlijftOpen() {
+        const QString map = m_map->filePath(QStringLiteral("geen_bestand"));
+        QVERIFY(QDir().mkpath(map));
+        ZetOrvoProgsBestand(map); // a folder where the file should be
+        TEMailGegevens d;
+        d.show();
+        d.SMTPHost->setText(QStringLiteral("smtp.x.nl"));
+        d.OKKnop->click();
+        QCOMPARE(m_berichten.size(), 1);
+        QCOMPARE(m_berichten.first().soort, DialoogSoort::Waarschuwing);
+        QVERIFY(m_berichten.first().tekst.startsWith(MeldingOpslaanMislukt));
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.SMTPHost->text(), QStringLiteral("smtp.x.nl"));
+    }
+
     void annulerenSchrijftNiets() {
         ZetOntvangers({{QStringLiteral("A"), QStringLiteral("a@x.nl")}});
         QFile f(IniPad());
