@@ -57,7 +57,7 @@ class TestVerzendLogMail : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> m_ini;
     std::unique_ptr<QTemporaryDir> m_post;
-    MailTijden m_kort{3, 3, 3};
+    MailTijden m_kort{2, 2, 2};
 
     std::unique_ptr<TestHulp::Server> StartServer(const QString& modus, const QStringList& extra = {}) {
         auto s = std::make_unique<TestHulp::Server>(QStringLiteral("smtp_server.py"),
