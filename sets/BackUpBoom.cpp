@@ -12,7 +12,8 @@ void TBackUpBoom::BackUpBoomExpanding(CheckKnoop* knoop) {
     if (!knoop || !knoop->Ouder)
         return;
     if (!knoop->HeeftAlleenPlaatshouder()) {
-        Boom().ZetOpen(knoop, true);
+        if (!knoop->Kinderen.empty())
+            Boom().ZetOpen(knoop, true);
         return;
     }
     Zandloper zandloper(Vars().ToonZandloper);
