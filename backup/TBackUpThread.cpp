@@ -322,17 +322,17 @@ bool BackupEngine::IsGewijzigd(const Bestand& bestand, const QString& bronPad,
 void BackupEngine::SlaBestandOp(const Bestand& bestand, const QString& bron, const QString& doel) {
     Bezig(QStringLiteral("Back-up van ") + bestand.naam);
     if (!naamBruikbaar(bestand.naam)) {
-        BestandMislukt(bestand, bron, doel,
+        BestandMislukt(bestand, doel,
                        {QStringLiteral("- Van bestand ") + bron + bestand.naam,
                         QStringLiteral("  kon geen back-up worden gemaakt.")});
         return;
     }
+    const QString opgeslagen = natief(doel + bestand.naam);
+    QString opzij;
     if (m_run.CheckBestaat) {
-        const QString opgeslagen = natief(doel + bestand.naam);
         const Platform::MapItem item = Platform::LeesItem(opgeslagen);
         if (item.soort == Platform::MapItem::Map) {
-            const bool weg =
-                MapSchrijfbaar(opgeslagen) && MapLeegmaken(opgeslagen, true) && QDir().rmdir(opgeslagen);
+            const bool weg = MapSchrijfbaar(opgeslagen) && MapLeegmaken(opgeslagen, true) && QDir().rmdir(opgeslagen);
             if (!weg) {
                 VorigeVersieFout(bron + bestand.naam, bestand.grootte);
                 return;
@@ -344,82 +344,69 @@ void BackupEngine::SlaBestandOp(const Bestand& bestand, const QString& bron, con
                     m_stand.ComprGrootte += item.grootte;
                 return;
             }
-            // The stored version stays until the new one is complete: it is replaced, not deleted first,
-            // so a failing store never costs the backup its previous copy.
-            if (!BestandSchrijfbaar(opgeslagen)) {
+            // The previous version is set aside rather than deleted, and only goes once the new one is
+            // complete: a store that fails never costs the backup the copy it had.
+            opzij = natief(doel) + QStringLiteral(".~orvo~") + bestand.naam;
+            if (!BestandSchrijfbaar(opgeslagen) || !QFile::rename(opgeslagen, opzij)) {
                 VorigeVersieFout(bron + bestand.naam, bestand.grootte);
                 return;
             }
         }
     }
-    if (Comprimeren())
-        BestandZip(bestand, bron, doel);
-    else
-        BestandKopie(bestand, bron, doel);
+    const bool ok = Comprimeren() ? BestandZip(bestand, bron, doel) : BestandKopie(bestand, bron, doel);
+    if (opzij.isEmpty())
+        return;
+    if (ok) {
+        QFile::remove(opzij);
+    } else {
+        QFile::remove(opgeslagen);
+        QFile::rename(opzij, opgeslagen);
+    }
 }
 
-void BackupEngine::BestandZip(const Bestand& bestand, const QString& bron, const QString& doel) {
+bool BackupEngine::BestandZip(const Bestand& bestand, const QString& bron, const QString& doel) {
     const QString bronPad = natief(bron + bestand.naam);
     const QString archief = natief(doel + bestand.naam);
     m_zip.WisFout();
-    bool ok = m_zip.VoegBestandToe(archief, bronPad);
-    if (!ok && (m_zip.FoutCode() == ZipComponent::ArchiefBeschadigd ||
-                m_zip.FoutCode() == ZipComponent::ArchiefNietTeOpenen ||
-                m_zip.FoutCode() == ZipComponent::VerkeerdWachtwoord)) {
-        // The stored archive itself is unusable: make way for a fresh one.
-        if (!QFile::remove(archief)) {
-            VorigeVersieFout(bron + bestand.naam, bestand.grootte);
-            return;
-        }
-        m_zip.WisFout();
-        ok = m_zip.VoegBestandToe(archief, bronPad);
-    }
-    if (ok) {
+    if (m_zip.VoegBestandToe(archief, bronPad)) {
         m_stand.AlGedaan += bestand.grootte;
         m_stand.ComprGrootte += ZipComponent::ArchiefGrootte(archief);
         if (Platform::IsAlleenLezen(bronPad))
             Platform::ZetAlleenLezen(archief, true);
-        return;
+        return true;
     }
-    BestandMislukt(bestand, bron, doel,
+    BestandMislukt(bestand, doel,
                    {QStringLiteral("- Van bestand ") + bron + bestand.naam,
-                    QStringLiteral("  kon geen back-up worden gemaakt; foutcode: ") +
-                        QString::number(m_zip.FoutCode()) + QLatin1Char(' ') + m_zip.FoutMelding() +
-                        QLatin1Char('.')});
+                    QStringLiteral("  kon geen back-up worden gemaakt; foutcode: ") + QString::number(m_zip.FoutCode()) +
+                        QLatin1Char(' ') + m_zip.FoutMelding() + QLatin1Char('.')});
     m_zip.WisFout();
+    return false;
 }
 
-void BackupEngine::BestandKopie(const Bestand& bestand, const QString& bron, const QString& doel) {
+bool BackupEngine::BestandKopie(const Bestand& bestand, const QString& bron, const QString& doel) {
     const QString bronPad = natief(bron + bestand.naam);
     const QString kopie = natief(doel + bestand.naam);
-    // Copied beside the stored version first and renamed over it when complete.
-    const QString tijdelijk = natief(doel) + QStringLiteral(".~orvo~") + bestand.naam;
-    QFile::remove(tijdelijk);
-    bool ok = QFile::copy(bronPad, tijdelijk);
+    bool ok = QFile::copy(bronPad, kopie);
     if (ok) {
-        QFile f(tijdelijk);
+        // A copy keeps its source's time, which the next run compares.
+        QFile f(kopie);
         ok = f.open(QIODevice::ReadWrite) &&
              f.setFileTime(QFileInfo(bronPad).lastModified(), QFileDevice::FileModificationTime);
-        f.close();
-        if (ok && Platform::LeesItem(kopie).soort == Platform::MapItem::Bestand)
-            ok = QFile::remove(kopie);
-        ok = ok && QFile::rename(tijdelijk, kopie);
     }
     if (ok) {
         m_stand.AlGedaan += bestand.grootte;
         Platform::ZetAlleenLezen(kopie, Platform::IsAlleenLezen(bronPad));
         Platform::WisArchiefVlag(bronPad);
-        return;
+        return true;
     }
-    QFile::remove(tijdelijk);
-    BestandMislukt(bestand, bron, doel,
+    QFile::remove(kopie);
+    BestandMislukt(bestand, doel,
                    {QStringLiteral("- Van bestand ") + bron + bestand.naam,
                     QStringLiteral("  kon geen back-up worden gemaakt.")});
+    return false;
 }
 
-void BackupEngine::BestandMislukt(const Bestand& bestand, const QString& bron, const QString& doel,
-                                  const QStringList& regels) {
-    Q_UNUSED(bron);
+void BackupEngine::BestandMislukt(const Bestand& bestand, const QString& doel, const QStringList& regels) {
     // A file larger than the room left means the destination is full: the run stops.
     const qint64 vrij = std::max<qint64>(0, Platform::VrijeBytes(natief(doel)));
     if (bestand.grootte > vrij) {

@@ -44,11 +44,10 @@ private:
     void MapLokaal(const CheckKnoop* knoop, const QString& bron, bool heel, const QString& doel);
     bool BereidDoelMapVoor(const QString& doel);
     void SlaBestandOp(const Bestand& bestand, const QString& bron, const QString& doel);
-    void BestandZip(const Bestand& bestand, const QString& bron, const QString& doel);
-    void BestandKopie(const Bestand& bestand, const QString& bron, const QString& doel);
+    bool BestandZip(const Bestand& bestand, const QString& bron, const QString& doel);
+    bool BestandKopie(const Bestand& bestand, const QString& bron, const QString& doel);
     bool IsGewijzigd(const Bestand& bestand, const QString& bronPad, const QString& opgeslagen) const;
-    void BestandMislukt(const Bestand& bestand, const QString& bron, const QString& doel,
-                        const QStringList& regels);
+    void BestandMislukt(const Bestand& bestand, const QString& doel, const QStringList& regels);
     void VorigeVersieFout(const QString& pad, qint64 grootte);
     void MarkeerNietGedaan(const QString& pad);
     void VerwijderRestMap(const QString& bron, const QString& doel);
