@@ -472,67 +472,66 @@ zip_t* OpenVoorLezen(const QString& archief, int& code, QString& detail) {
     return za;
 }
 
-// Streams one entry to `schrijf`, which answers 0 or an error code. The CRC is checked by libzip at
-// the end of the data, so the entry is read to its end before anything counts as done.
+// Reads one opened entry to its end into `schrijf`. The CRC is checked by libzip at the end of the
+// data, so the entry is read to its end before anything counts as done.
+int LeesOpenEntry(zip_file_t* zf, bool versleuteld, const std::function<int(const char*, qint64)>& schrijf,
+                  QString& detail) {
+    QByteArray buffer(qsizetype(leesBlok), Qt::Uninitialized);
+    for (;;) {
+        const zip_int64_t n = zip_fread(zf, buffer.data(), leesBlok);
+        if (n < 0) {
+            zip_error_t* fout = zip_file_get_error(zf);
+            detail = LibzipTekst(fout);
+            const int code = VanLibzip(zip_error_code_zip(fout), zip_error_code_system(fout), versleuteld);
+            return code == ZipComponent::Geen || code == ZipComponent::ArchiefNietGevonden
+                       ? ZipComponent::ArchiefBeschadigd
+                       : code;
+        }
+        if (n == 0)
+            return ZipComponent::Geen;
+        const int code = schrijf(buffer.constData(), n);
+        if (code != ZipComponent::Geen)
+            return code;
+    }
+}
+
+// Streams one entry to `schrijf`, which answers 0 or an error code. An encrypted entry is tried with
+// each form of the password; a form that passes the one-byte check can still be the wrong one and
+// fail on the data, so `herbegin` empties what was written before the next form is tried.
 int LeesEntry(zip_t* za, zip_uint64_t index, const QString& wachtwoord,
-              const std::function<int(const char*, qint64)>& schrijf, QString& detail) {
+              const std::function<int(const char*, qint64)>& schrijf, const std::function<bool()>& herbegin,
+              QString& detail) {
     zip_stat_t st;
     if (zip_stat_index(za, index, 0, &st) != 0) {
         detail = LibzipTekst(zip_get_error(za));
         return ZipComponent::ArchiefBeschadigd;
     }
     const bool versleuteld = (st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE;
-    zip_file_t* zf = nullptr;
-    int ze = ZIP_ER_OK;
-    int sys = 0;
-    if (!versleuteld) {
-        zf = zip_fopen_index(za, index, 0);
-    } else {
-        if (wachtwoord.isEmpty())
-            return ZipComponent::VerkeerdWachtwoord;
-        for (const QByteArray& vorm : WachtwoordVormen(wachtwoord)) {
-            zf = zip_fopen_index_encrypted(za, index, 0, vorm.constData());
-            if (zf)
-                break;
-            ze = zip_error_code_zip(zip_get_error(za));
-            sys = zip_error_code_system(zip_get_error(za));
-            detail = LibzipTekst(zip_get_error(za));
-            zip_error_clear(za);
-            if (ze != ZIP_ER_WRONGPASSWD)
-                break;
-        }
-    }
-    if (!zf) {
-        if (!versleuteld) {
-            ze = zip_error_code_zip(zip_get_error(za));
-            sys = zip_error_code_system(zip_get_error(za));
-            detail = LibzipTekst(zip_get_error(za));
-        }
-        const int code = VanLibzip(ze, sys, versleuteld);
-        // Opening can only fail for a reason: never report it as success.
-        return code == ZipComponent::Geen || code == ZipComponent::ArchiefNietGevonden
-                   ? ZipComponent::ArchiefBeschadigd
-                   : code;
-    }
-    QByteArray buffer(qsizetype(leesBlok), Qt::Uninitialized);
-    int code = ZipComponent::Geen;
-    for (;;) {
-        const zip_int64_t n = zip_fread(zf, buffer.data(), leesBlok);
-        if (n < 0) {
-            zip_error_t* fout = zip_file_get_error(zf);
+    if (versleuteld && wachtwoord.isEmpty())
+        return ZipComponent::VerkeerdWachtwoord;
+    const QList<QByteArray> vormen =
+        versleuteld ? WachtwoordVormen(wachtwoord) : QList<QByteArray>{QByteArray()};
+    int code = ZipComponent::OnbekendeFout;
+    for (qsizetype i = 0; i < vormen.size(); ++i) {
+        if (i > 0 && !herbegin())
+            return ZipComponent::SchrijfFout;
+        zip_file_t* zf = versleuteld ? zip_fopen_index_encrypted(za, index, 0, vormen[i].constData())
+                                     : zip_fopen_index(za, index, 0);
+        if (!zf) {
+            zip_error_t* fout = zip_get_error(za);
             detail = LibzipTekst(fout);
             code = VanLibzip(zip_error_code_zip(fout), zip_error_code_system(fout), versleuteld);
-            if (code == ZipComponent::ArchiefNietGevonden)
+            // Opening can only fail for a reason: never report it as success.
+            if (code == ZipComponent::Geen || code == ZipComponent::ArchiefNietGevonden)
                 code = ZipComponent::ArchiefBeschadigd;
-            break;
+            zip_error_clear(za);
+        } else {
+            code = LeesOpenEntry(zf, versleuteld, schrijf, detail);
+            zip_fclose(zf);
         }
-        if (n == 0)
-            break;
-        code = schrijf(buffer.constData(), n);
-        if (code != ZipComponent::Geen)
-            break;
+        if (code != ZipComponent::VerkeerdWachtwoord && code != ZipComponent::WachtwoordOfBeschadigd)
+            return code;
     }
-    zip_fclose(zf);
     return code;
 }
 
@@ -571,6 +570,10 @@ std::optional<QByteArray> ZipComponent::PakUitNaarGeheugen(const QString& archie
                 return int(EntryTeGroot);
             uit.append(p, qsizetype(n));
             return int(Geen);
+        },
+        [&uit] {
+            uit.clear();
+            return true;
         },
         detail);
     if (code != Geen) {
@@ -621,7 +624,7 @@ int SchrijfUitgepakt(zip_t* za, zip_uint64_t index, const QString& map, const QS
             }
             return int(ZipComponent::Geen);
         },
-        detail);
+        [fd] { return ::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0; }, detail);
     if (code == ZipComponent::Geen) {
         zip_stat_t st;
         if (zip_stat_index(za, index, 0, &st) == 0 && (st.valid & ZIP_STAT_MTIME))

@@ -24,7 +24,6 @@ namespace {
 
 // A last-write time with odd seconds: ZIP keeps two-second steps, so the entry's time is one lower.
 const QDateTime bronTijd(QDate(2021, 6, 15), QTime(10, 20, 31));
-const QString wachtwoord = QStringLiteral("Geheim€12");
 
 QByteArray Tekst(int regels) {
     QByteArray b;
@@ -208,6 +207,10 @@ void TstZipComponent::infoZipNaarComponent_data() {
     QTest::newRow("zip -P -9 van stdin") << "cat bron.txt | zip -q -P Geheim12 -9 | cat > a.zip"
                                          << "-"
                                          << "Geheim12";
+    // Written on Windows the password would have been ANSI; typed here it is UTF-8. Both are tried.
+    QTest::newRow("zip -P met euroteken") << "zip -q -P 'Geheim€12' -9 a.zip bron.txt"
+                                          << "bron.txt"
+                                          << "Geheim€12";
     QTest::newRow("zip -0 zonder wachtwoord") << "zip -q -0 a.zip bron.txt"
                                               << "bron.txt"
                                               << "";
