@@ -487,13 +487,17 @@ void TstZipComponent::onleesbareBron_data() {
     QTest::newRow("ontbreekt") << "ontbreekt";
     QTest::newRow("map") << "map";
     QTest::newRow("fifo") << "fifo";
+    // Opens as a regular file, then fails on the first read (EIO): a read error in mid-stream.
+    QTest::newRow("leesfout") << "leesfout";
 }
 
 void TstZipComponent::onleesbareBron() {
     QFETCH(QString, soort);
     QTemporaryDir dir;
-    const QString bron = dir.filePath(QStringLiteral("bron"));
-    if (soort == QLatin1String("map"))
+    QString bron = dir.filePath(QStringLiteral("bron"));
+    if (soort == QLatin1String("leesfout"))
+        bron = QStringLiteral("/proc/self/mem");
+    else if (soort == QLatin1String("map"))
         QVERIFY(QDir().mkpath(bron));
     else if (soort == QLatin1String("fifo"))
         QCOMPARE(::mkfifo(QFile::encodeName(bron).constData(), 0600), 0);
