@@ -233,7 +233,6 @@ void FTPVerbinding::ZetBasis(const QByteArray& url) {
     curl_easy_setopt(c, CURLOPT_XFERINFODATA, &m_stil);
     curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, OntvangKop);
     curl_easy_setopt(c, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, m_foutBuffer);
 }
 
 // Every reply line of the server passes here; the last complete one is what a command answered.
@@ -274,7 +273,6 @@ bool FTPStilWacht::Stil(qint64 bytesNu) {
 
 bool FTPVerbinding::Voer() {
     m_antwoord = {};
-    m_foutBuffer[0] = '\0';
     m_stil.Start(m_limieten.LageSnelheidSec);
     const CURLcode rc = curl_easy_perform(Handle(m_curl));
     if (rc == CURLE_OK)
@@ -283,8 +281,8 @@ bool FTPVerbinding::Voer() {
         ZetFout(QString::fromUtf8(curl_easy_strerror(CURLE_OPERATION_TIMEDOUT)));
         return false;
     }
-    // A refusal by the server tells more in its own words; otherwise libcurl's reason. The error
-    // buffer is only read now: in active mode it collects noise even when all goes well.
+    // A refusal by the server tells most in its own words; otherwise libcurl's fixed reason (its error
+    // buffer is no use: in active mode it collects noise even when all goes well).
     if (m_antwoord.code >= 400)
         ZetFout(QString::fromUtf8(m_antwoord.tekst).trimmed());
     else

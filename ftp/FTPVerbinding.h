@@ -119,7 +119,6 @@ private:
     bool m_geenMlsd = false;
     Antwoord m_antwoord;
     QString m_laatsteFout;
-    char m_foutBuffer[256] = {};
 
     FTPStilWacht m_stil;
 };

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimeZone>
 #include <arpa/inet.h>
 #include <memory>
@@ -113,6 +114,7 @@ private Q_SLOTS:
     void unusableNames();
     void oneLoginForASequence();
     void listWithoutMlsd();
+    void usedFromAWorkerThread();
     void operationsWithoutConnection();
     void connectFailures_data();
     void connectFailures();
@@ -439,6 +441,34 @@ void TstFTPVerbinding::listWithoutMlsd() {
     QCOMPARE(Logins(*oud), 1);
 }
 
+void TstFTPVerbinding::usedFromAWorkerThread() {
+    // Opened on the main thread, used by a worker, closed on the main thread: one connection throughout.
+    std::unique_ptr<Server> eigen = StartFTP();
+    QVERIFY(eigen->IsGestart());
+    ZetAdres(Adres(eigen->Poort()));
+    QVERIFY(QDir().mkpath(m_home + QStringLiteral("/BackUpData")));
+    QVERIFY(m_verbinding->MaakFTPVerbinding());
+    QVERIFY(m_verbinding->ChangeDir(QStringLiteral("BackUpData")));
+    bool gelukt = false;
+    std::unique_ptr<QThread> werker(QThread::create([&] {
+        bool ok = true;
+        for (int i = 0; i < 20 && ok; ++i) {
+            const QString naam = QStringLiteral("w%1.zip").arg(i);
+            Schrijf(Tijdelijk(naam), QByteArray(100 + i, 'w'));
+            ok = m_verbinding->FTPPutFile(naam);
+        }
+        QList<FTPLijstItem> lijst;
+        gelukt = ok && m_verbinding->List(lijst) && lijst.size() == 20 && m_verbinding->ChangeDirUp();
+    }));
+    werker->start();
+    QVERIFY(werker->wait(60000));
+    QVERIFY(gelukt);
+    QCOMPARE(m_verbinding->HuidigeMap(), QStringLiteral("/"));
+    m_verbinding->VerbreekFTPVerbinding();
+    QCOMPARE(Lees(m_home + QStringLiteral("/BackUpData/w7.zip")), QByteArray(107, 'w'));
+    QCOMPARE(Logins(*eigen), 1);
+}
+
 void TstFTPVerbinding::operationsWithoutConnection() {
     Schrijf(Tijdelijk(QStringLiteral("a.zip")), "x");
     QVERIFY(!m_verbinding->FTPPutFile(QStringLiteral("a.zip")));
@@ -569,8 +599,7 @@ void TstFTPVerbinding::stall() {
     std::unique_ptr<Server> stil = StartFTP(serverOpties);
     QVERIFY(stil->IsGestart());
     ZetAdres(Adres(stil->Poort()));
-    QByteArray groot(32 * 1024 * 1024, 'g'); // more than the sockets can buffer
-    Schrijf(m_home + QStringLiteral("/groot.bin"), groot);
+    Schrijf(m_home + QStringLiteral("/groot.bin"), QByteArray(1024 * 1024, 'g'));
     FTPTijdLimieten limieten;
     limieten.VerbindenMs = 2000;
     limieten.LageSnelheidSec = 2;
@@ -582,7 +611,8 @@ void TstFTPVerbinding::stall() {
     if (wat == QLatin1String("get")) {
         QVERIFY(!m_verbinding->FTPGetFile(QStringLiteral("groot.bin")));
     } else if (wat == QLatin1String("put")) {
-        Schrijf(Tijdelijk(QStringLiteral("op.bin")), groot);
+        // more than the sockets between us can buffer, so the sender has to wait for the server
+        Schrijf(Tijdelijk(QStringLiteral("op.bin")), QByteArray(32 * 1024 * 1024, 'g'));
         QVERIFY(!m_verbinding->FTPPutFile(QStringLiteral("op.bin")));
         QVERIFY(!QFileInfo::exists(Tijdelijk(QStringLiteral("op.bin"))));
     } else {
