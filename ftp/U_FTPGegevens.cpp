@@ -59,7 +59,7 @@ TFTPGegevens::TFTPGegevens(FTPVerbinding& verbinding, QWidget* parent)
         k->setAutoDefault(false); // Enter is the form's own key, not a button's
     connect(m_check, &QPushButton::clicked, this, &TFTPGegevens::CheckKnopClick);
     connect(m_ok, &QPushButton::clicked, this, &TFTPGegevens::OKKnopClick);
-    connect(m_annuleer, &QPushButton::clicked, this, [this] { done(mrAnnuleer); });
+    connect(m_annuleer, &QPushButton::clicked, this, &TFTPGegevens::reject);
 
     auto* rooster = new QGridLayout;
     rooster->addWidget(new QLabel(QStringLiteral("Login naam FTP server"), this), 0, 0);
@@ -109,7 +109,7 @@ bool TFTPGegevens::eventFilter(QObject* object, QEvent* event) {
     if (ok)
         OKKnopClick();
     else
-        done(mrAnnuleer);
+        reject();
     return true;
 }
 
@@ -151,6 +151,10 @@ void TFTPGegevens::CheckKnopClick() {
     v.FTPLoginNaam = naam;
     v.FTPLoginWachtwoord = wachtwoord;
     ZetKnoppen(true);
+}
+
+void TFTPGegevens::reject() {
+    done(mrAnnuleer);
 }
 
 void TFTPGegevens::ZetKnoppen(bool aan) {

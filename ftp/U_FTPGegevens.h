@@ -36,6 +36,7 @@ public:
 public Q_SLOTS:
     void OKKnopClick();
     void CheckKnopClick();
+    void reject() override; // Escape and the close box cancel like "Annuleer"
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;

@@ -210,6 +210,7 @@ void TstFTPGegevens::keys_data() {
     QTest::newRow("keypad Enter") << QStringLiteral("FTP_Login") << int(Qt::Key_Enter) << int(mrOK);
     QTest::newRow("F5") << QStringLiteral("FTP_Wachtwoord") << int(Qt::Key_F5) << int(mrOK);
     QTest::newRow("F6") << QStringLiteral("FTP_Login") << int(Qt::Key_F6) << int(mrAnnuleer);
+    QTest::newRow("Escape") << QStringLiteral("FTP_Wachtwoord") << int(Qt::Key_Escape) << int(mrAnnuleer);
 }
 
 void TstFTPGegevens::keys() {
