@@ -1,4 +1,5 @@
 #include "app/P_Hoofdprogramma.h"
+#include "app/M_Data.h"
 #include "app/Opdrachtregel.h"
 #include "common/Bedieningen.h"
 #include "common/Instellingen.h"
@@ -7,7 +8,12 @@
 #include "common/P_AlgemeneFuncties.h"
 #include "common/ToetsFilter.h"
 #include "common/U_ZoekMap.h"
+#include "ftp/U_FTPGegevens.h"
+#include "mail/U_EMailGegevens.h"
 #include "platform/SpecialeMappen.h"
+#include "sets/BackUpBoom.h"
+#include "sets/P_BackupSets.h"
+#include "sets/SetBestand.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -94,7 +100,8 @@ QProgressBar* voortgangsBalk(QWidget* parent, const QString& naam) {
 
 } // namespace
 
-TMain::TMain(const QStringList& argumenten, QWidget* parent) : QMainWindow(parent) {
+TMain::TMain(TModules& modules, const QStringList& argumenten, QWidget* parent)
+    : QMainWindow(parent), Modules(modules) {
     setWindowTitle(ProgrammaTitel);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -116,13 +123,13 @@ TMain::~TMain() {
 void TMain::FormCreate(const QStringList& argumenten) {
     // 1, 2
     InitVariabelen();
-    TeOpenenSet.clear();
+    TeOpenenSetNaam.clear();
     EersteKeer = true;
-    StilOpslaan = false;
+    StilOpslaanVlag = false;
     // 3
     FirewallToestaan(ProgrammaTitel, QCoreApplication::applicationFilePath());
     // 4
-    TeOpenenSet = SetNaamUitArgumenten(argumenten);
+    TeOpenenSetNaam = SetNaamUitArgumenten(argumenten);
     // 5
     DirStructuur.clear();
     // 6, 8: the temporary folder. The ZIP library is linked in, so step 7 cannot fail here.
@@ -138,6 +145,8 @@ void TMain::FormCreate(const QStringList& argumenten) {
     KiesDataMap();
     // 13
     VersieLabel->setText(QStringLiteral("Versie ") + ProgrammaVersie);
+    // 14
+    VulStationBoom(BackUpBoomView);
 }
 
 void TMain::KiesDataMap() {
@@ -182,7 +191,7 @@ void TMain::FormPaint() {
         WerkFTPBeschikbaarheid();
         v.AutoOpslaan = OrvoProgs().LeesBoolean(SectieBackUp, QStringLiteral("AutoSave"), true);
         BackupAutoSave->setChecked(v.AutoOpslaan);
-        if (!TeOpenenSet.isEmpty())
+        if (!TeOpenenSetNaam.isEmpty())
             OpenGenoemdeSet();
     }
     if (Fout)
@@ -203,9 +212,9 @@ void TMain::BereidWerkmapVoor() {
 }
 
 void TMain::OpenGenoemdeSet() {
-    const QString bestand = Vars().DataMap + QStringLiteral("/BackUpSets/") + TeOpenenSet + SetExtensie;
+    const QString bestand = SetBestandPad(TeOpenenSetNaam);
     if (!QFileInfo(bestand).isFile()) {
-        ToonWaarschuwing(MeldingSetBestaatNiet(TeOpenenSet));
+        ToonWaarschuwing(MeldingSetBestaatNiet(TeOpenenSetNaam));
         if (IsZonderScherm()) {
             // Nobody can use the window: an unattended start of a missing set ends at once.
             AfsluitCode = 3;
@@ -214,6 +223,12 @@ void TMain::OpenGenoemdeSet() {
         return;
     }
     Vars().AutomatischeModus = true;
+    BackUpOpenClick(*this);
+    if (IsZonderScherm() && !IsRunActief() && Vars().AutomatischeModus) {
+        // The set could not be read (that was said on standard error) and nobody is there to go on.
+        AfsluitCode = 3;
+        QTimer::singleShot(0, this, &TMain::close);
+    }
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
@@ -335,6 +350,85 @@ void TMain::RestoreLocatieClick() {
 
 void TMain::RPlaatsBackupExit() {}
 
+void TMain::FTPGegevensKnopClick() {
+    TFTPGegevens dialoog(Modules.FTP(), this);
+    if (dialoog.exec() == mrOK)
+        WerkFTPBeschikbaarheid();
+}
+
+void TMain::EMailInstKnopClick() {
+    ToonEMailGegevens(this);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The set operations, and what they need of this window
+
+void TMain::BackUpNieuwKlik() {
+    BackUpNieuwClick(*this);
+}
+
+void TMain::BackUpOpenKlik() {
+    BackUpOpenClick(*this);
+}
+
+void TMain::BackUpSaveKlik() {
+    BackUpSaveClick(*this);
+}
+
+void TMain::BackUpDeleteKlik() {
+    BackUpDeleteClick(*this);
+}
+
+BackupOpties TMain::Opties() const {
+    BackupOpties o;
+    o.Locatie = BackUpLocatie->ItemIndex() == 1 ? 1 : 0;
+    o.Plaats = BackUpPlaats->text();
+    o.Comprimeren = Comprimeren->isChecked();
+    o.Niveau = CompressieNiveau->value();
+    o.SnelleModus = SnelleModus->isChecked();
+    o.SnelleModusSoort = SnelleModusSoort->ItemIndex() == 1 ? 1 : 0;
+    o.VerwijderRest = VerwijderRest->isChecked();
+    o.Beveilig = BBeveilig->isChecked();
+    o.Wachtwoord = BWachtwoord->text();
+    return o;
+}
+
+void TMain::ZetOpties(const BackupOpties& o) {
+    BackUpLocatie->ZetItemIndex(o.Locatie);
+    BackUpPlaats->setText(o.Plaats);
+    Comprimeren->setChecked(o.Comprimeren);
+    CompressieNiveau->setValue(o.Niveau);
+    SnelleModus->setChecked(o.SnelleModus);
+    SnelleModusSoort->ZetItemIndex(o.SnelleModusSoort);
+    VerwijderRest->setChecked(o.VerwijderRest);
+    BBeveilig->setChecked(o.Beveilig);
+    BWachtwoord->setEnabled(o.Beveilig);
+    BWachtwoord->setText(o.Wachtwoord);
+    BackUpLocatieClick();
+}
+
+bool TMain::FTPLocatieBeschikbaar() const {
+    return BackUpLocatie->Item(1)->isEnabled();
+}
+
+QString TMain::SetNaam() const {
+    return BackUpSet->text();
+}
+
+void TMain::ZetSetNaam(const QString& naam, bool gekozen) {
+    BackUpSet->setText(naam);
+    BackUpSave->setEnabled(gekozen);
+    BackUpDelete->setEnabled(gekozen);
+}
+
+CheckBoomView* TMain::BackUpBoom() {
+    return BackUpBoomView;
+}
+
+void TMain::FocusOpLocatie() {
+    BackUpLocatie->setFocus();
+}
+
 // ---------------------------------------------------------------------------------------------------
 // Layout
 
@@ -401,6 +495,10 @@ QWidget* TMain::BouwBackUpTab() {
     setsLayout->addWidget(BackUpDelete, 2, 1);
     setsLayout->addWidget(BackupAutoSave, 3, 0, 1, 2);
     connect(BackupAutoSave, &QCheckBox::clicked, this, &TMain::BackupAutoSaveClick);
+    connect(BackUpNieuw, &QPushButton::clicked, this, &TMain::BackUpNieuwKlik);
+    connect(BackUpOpen, &QPushButton::clicked, this, &TMain::BackUpOpenKlik);
+    connect(BackUpSave, &QPushButton::clicked, this, &TMain::BackUpSaveKlik);
+    connect(BackUpDelete, &QPushButton::clicked, this, &TMain::BackUpDeleteKlik);
 
     // Back-up instellingen
     auto* opties = new QGroupBox(QStringLiteral("Back-up instellingen"), tab);
@@ -462,12 +560,11 @@ QWidget* TMain::BouwBackUpTab() {
     // Selection tree
     BoomGroep = new QGroupBox(QStringLiteral("Plaats de volgende bestanden in de back-up"), tab);
     VernieuwBoom = new QPushButton(QStringLiteral("Vernieuw boom"), BoomGroep);
-    auto* boom = new QTreeView(BoomGroep);
-    boom->setHeaderHidden(true);
-    BackUpBoom = boom;
-    BackUpBoom->setObjectName(QStringLiteral("BackUpBoom"));
+    BackUpBoomView = new TBackUpBoom(BoomGroep);
+    BackUpBoomView->setObjectName(QStringLiteral("BackUpBoom"));
     auto* boomLayout = new QVBoxLayout(BoomGroep);
-    boomLayout->addWidget(BackUpBoom, 1);
+    boomLayout->addWidget(BackUpBoomView, 1);
+    connect(VernieuwBoom, &QPushButton::clicked, this, [this] { VerversBackUpBoomClick(BackUpBoomView); });
     auto* vernieuwRij = new QHBoxLayout;
     vernieuwRij->addStretch();
     vernieuwRij->addWidget(VernieuwBoom);
@@ -476,6 +573,7 @@ QWidget* TMain::BouwBackUpTab() {
     BackUpStart = new QPushButton(QStringLiteral("Maak back-up"), tab);
     BackUpStart->setObjectName(QStringLiteral("BackUpStart"));
     BackUpStart->setMinimumHeight(32);
+    connect(BackUpStart, &QPushButton::clicked, this, &TMain::BackUpStartClick);
 
     auto* links = new QVBoxLayout;
     links->addWidget(sets);
@@ -592,6 +690,7 @@ QWidget* TMain::BouwInformatieTab() {
     ftpTekst->setWordWrap(true);
     FTPGegevensKnop = new QPushButton(QStringLiteral("Inloggegevens FTP server"), ftp);
     FTPGegevensKnop->setObjectName(QStringLiteral("FTPGegevensKnop"));
+    connect(FTPGegevensKnop, &QPushButton::clicked, this, &TMain::FTPGegevensKnopClick);
     auto* ftpLayout = new QHBoxLayout(ftp);
     ftpLayout->addWidget(ftpTekst, 1);
     ftpLayout->addWidget(FTPGegevensKnop);
@@ -599,6 +698,7 @@ QWidget* TMain::BouwInformatieTab() {
     auto* auto_ = new QGroupBox(QStringLiteral("Instellingen automatische back-up"), tab);
     EMailInstKnop = new QPushButton(QStringLiteral("E-mail versturen\nna back-up"), auto_);
     EMailInstKnop->setObjectName(QStringLiteral("EMailInstKnop"));
+    connect(EMailInstKnop, &QPushButton::clicked, this, &TMain::EMailInstKnopClick);
     SnelkoppelingKnop = new QPushButton(QStringLiteral("Snelkoppeling maken"), auto_);
     SnelkoppelingKnop->setObjectName(QStringLiteral("SnelkoppelingKnop"));
     TaakPlannerKnop = new QPushButton(QStringLiteral("Back-up plannen"), auto_);

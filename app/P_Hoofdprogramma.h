@@ -2,8 +2,15 @@
 // The main window: the backup, restore and information tabs, the two busy panels, start-up, the first
 // paint (work folder, FTP login, the set named on the command line) and closing.
 
+#include "backup/BackupRun.h"
+#include "backup/BackupWeergave.h"
+#include "backup/P_BackupStart.h"
+#include "sets/SetVenster.h"
+#include "zip/ZipComponent.h"
+
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -20,12 +27,15 @@ class QGroupBox;
 
 namespace Orvo {
 
+class FTPVerbinding;
 class MapEdit;
 class RadioGroep;
+class TBackUpBoom;
+class TBackUpThread;
+class TModules;
 
 inline const QString ProgrammaTitel = QStringLiteral("Orvo Back-up");
 inline const QString ProgrammaVersie = QStringLiteral("3.05");
-inline const QString SetExtensie = QStringLiteral(".OrvoBckSet");
 inline const QString MeldingGeenWerkmap =
     QStringLiteral("Kan geen map aanmaken voor de tijdelijke bestanden.");
 // "De door u opgegeven back-up set "Naam" bestaat niet."
@@ -38,17 +48,20 @@ struct BezigVeld {
     QLabel* waarde;
 };
 
-class TMain : public QMainWindow {
+class TMain : public QMainWindow, public SetVenster, public BackupWeergave {
     Q_OBJECT
 public:
-    explicit TMain(const QStringList& argumenten, QWidget* parent = nullptr);
+    TMain(TModules& modules, const QStringList& argumenten, QWidget* parent = nullptr);
     ~TMain() override;
+
+    TModules& Modules;
+    TBackupThreadData BackupThreadGegevens; // the run being started, run or just finished
 
     // Start-up state
     bool Fout = false;
     bool EersteKeer = true;
-    bool StilOpslaan = false;
-    QString TeOpenenSet;
+    bool StilOpslaanVlag = false;
+    QString TeOpenenSetNaam;
     int AfsluitCode = 0; // exit code of an unattended run
 
     // Tabs and panels
@@ -83,7 +96,7 @@ public:
     // Backup tab: selection and start
     QGroupBox* BoomGroep = nullptr;
     QPushButton* VernieuwBoom = nullptr;
-    QWidget* BackUpBoom = nullptr;
+    TBackUpBoom* BackUpBoomView = nullptr;
     QPushButton* BackUpStart = nullptr;
 
     // Restore tab
@@ -150,6 +163,39 @@ public Q_SLOTS:
     void BackupAutoSaveClick();
     void RestoreLocatieClick();
     void RPlaatsBackupExit();
+    void BackUpNieuwKlik();
+    void BackUpOpenKlik();
+    void BackUpSaveKlik();
+    void BackUpDeleteKlik();
+    void FTPGegevensKnopClick();
+    void EMailInstKnopClick();
+    void BackUpKlaar();
+
+public:
+    // SetVenster
+    QWidget* Venster() override { return this; }
+    BackupOpties Opties() const override;
+    void ZetOpties(const BackupOpties& o) override;
+    bool FTPLocatieBeschikbaar() const override;
+    QString SetNaam() const override;
+    void ZetSetNaam(const QString& naam, bool gekozen) override;
+    CheckBoomView* BackUpBoom() override;
+    ZipComponent& Zipper() override { return m_zipper; }
+    bool StilOpslaan() const override { return StilOpslaanVlag; }
+    void ZetStilOpslaan(bool stil) override { StilOpslaanVlag = stil; }
+    QString TeOpenenSet() const override { return TeOpenenSetNaam; }
+    void FocusOpLocatie() override;
+    void BackUpStartClick() override;
+
+    // BackupWeergave: called on the worker's thread, shown on this one
+    void ToonBezig(const BackupStand& stand) override;
+    void ToonTotaal(const BackupStand& stand) override;
+    void ToonVoortgang(const BackupStand& stand) override;
+    void ToonVoortgangKopie(const BackupStand& stand) override;
+    void ToonNietGedaan(const BackupStand& stand) override;
+    void ToonLog(const QStringList& regels) override;
+
+    bool IsRunActief() const { return m_thread != nullptr; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -167,7 +213,14 @@ private:
     void KiesDataMap();
     void BereidWerkmapVoor();
     void OpenGenoemdeSet();
+    void ToonBezigPanel(const QString& kop);
+    void WeigerStart();
+    void EindeAutomatischeRun(bool verzonden, int foutNiveau);
+    VerslagVelden VeldenVanPanel() const;
+    template <typename F> void OpHoofdthread(F&& f);
 
+    ZipComponent m_zipper; // the one ZIP component of the main thread
+    TBackUpThread* m_thread = nullptr;
     QString m_instellingenFout; // a settings write that failed during creation, shown at the first paint
 };
 

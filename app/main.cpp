@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(true);
 
     Orvo::TModules modules;
-    Orvo::TMain hoofd(QApplication::arguments().mid(1));
+    Orvo::TMain hoofd(modules, QApplication::arguments().mid(1));
     Orvo::MaakKiesDirectory(&hoofd);
     hoofd.show();
     const int resultaat = QApplication::exec();

@@ -129,30 +129,6 @@ std::optional<StructuurRegel> LeesStructuurRegel(const QString& regel) {
 
 namespace {
 
-const QCollator& Collator() {
-    static const QCollator collator = [] {
-        QCollator c(NlLocale());
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collator;
-}
-
-} // namespace
-
-bool NaamKomtVoor(const QString& a, const QString& b) {
-    const int uitkomst = Collator().compare(a, b);
-    if (uitkomst != 0)
-        return uitkomst < 0;
-    return a < b;
-}
-
-void SorteerNamen(QStringList& namen) {
-    std::sort(namen.begin(), namen.end(), NaamKomtVoor);
-}
-
-namespace {
-
 void VoegRegelsToe(QStringList& regels, const QList<StructuurKnoop>& knopen, int diepte, bool sorteren) {
     QList<const StructuurKnoop*> mappen;
     QList<const StructuurKnoop*> bestanden;

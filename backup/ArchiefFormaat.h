@@ -4,6 +4,8 @@
 // ZIP archives ("Data", level 9, traditional encryption under a fixed password) holding Windows-1252
 // lines, each ended by CR LF.
 
+#include "common/NaamVolgorde.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -91,11 +93,6 @@ struct StructuurKnoop {
     qint64 Grootte = 0;
     QList<StructuurKnoop> Kinderen;
 };
-
-// Ascending as the structure file and the walks order names: case-insensitive, by the Dutch
-// collation, ties broken by the exact text so that the order never depends on the input order.
-bool NaamKomtVoor(const QString& a, const QString& b);
-void SorteerNamen(QStringList& namen);
 
 // The lines of a tree, depth-first: in each folder its subfolders (each directly followed by its whole
 // contents), then its files, each group in ascending name order. With `sorteerBovenste` false the top

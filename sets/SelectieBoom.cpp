@@ -1,4 +1,5 @@
 #include "sets/SelectieBoom.h"
+#include "common/NaamVolgorde.h"
 
 #include "common/P_AlgemeneFuncties.h"
 #include "platform/Volumes.h"
@@ -70,30 +71,6 @@ QByteArray MetSlash(QByteArray pad) {
 }
 
 } // namespace
-
-static std::vector<qsizetype> SorteerVolgorde(const QStringList& namen) {
-    QCollator collator{QLocale(QLocale::Dutch, QLocale::Netherlands)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<std::pair<QCollatorSortKey, qsizetype>> sleutels;
-    sleutels.reserve(size_t(namen.size()));
-    for (qsizetype i = 0; i < namen.size(); ++i)
-        sleutels.emplace_back(collator.sortKey(namen.at(i)), i);
-    std::stable_sort(sleutels.begin(), sleutels.end(),
-                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    std::vector<qsizetype> volgorde;
-    volgorde.reserve(sleutels.size());
-    for (const auto& s : sleutels)
-        volgorde.push_back(s.second);
-    return volgorde;
-}
-
-void SorteerNamen(QStringList& namen) {
-    QStringList gesorteerd;
-    gesorteerd.reserve(namen.size());
-    for (qsizetype i : SorteerVolgorde(namen))
-        gesorteerd.append(namen.at(i));
-    namen = std::move(gesorteerd);
-}
 
 MapInhoud LeesMap(const QString& natief) {
     MapInhoud inhoud;

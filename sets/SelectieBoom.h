@@ -4,6 +4,8 @@
 
 #include "sets/CheckBoom.h"
 
+#include "common/NaamVolgorde.h"
+
 #include <QStringList>
 
 namespace Orvo {
@@ -24,8 +26,6 @@ struct MapInhoud {
 // names holding a backslash (which program paths cannot carry) are left out. Pseudo file systems
 // (/proc, /sys, /dev, /run, …) are listed where they are mounted but never probed.
 MapInhoud LeesMap(const QString& natief);
-// Sorts like the program's string lists: case-insensitive and in Dutch order.
-void SorteerNamen(QStringList& namen);
 
 // The root "Deze computer" and one node per drive letter in use, captioned with the drive's display
 // name; a ready drive gets a placeholder. The root is marked open.

@@ -1,3 +1,4 @@
+#include "app/M_Data.h"
 #include "app/P_Hoofdprogramma.h"
 #include "common/Bedieningen.h"
 #include "common/Instellingen.h"
@@ -33,11 +34,12 @@ class TstHoofdvenster : public QObject {
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<QTemporaryDir> m_temp;
     QList<Bericht> m_berichten;
+    TModules m_modules;
 
     QString iniBestand() const { return m_home->path() + "/Talvane BV/OrvoProgs.ini"; }
 
     std::unique_ptr<TMain> start(const QStringList& argumenten = {}) {
-        auto venster = std::make_unique<TMain>(argumenten);
+        auto venster = std::make_unique<TMain>(m_modules, argumenten);
         venster->show();
         QTest::qWait(20); // let the first paint run
         QCoreApplication::processEvents();
@@ -164,7 +166,7 @@ private Q_SLOTS:
         QVERIFY(set.open(QIODevice::WriteOnly));
         set.close();
         auto venster = start({"\"/Thuis\""});
-        QCOMPARE(venster->TeOpenenSet, QStringLiteral("Thuis"));
+        QCOMPARE(venster->TeOpenenSet(), QStringLiteral("Thuis"));
         QVERIFY(Vars().AutomatischeModus);
     }
 

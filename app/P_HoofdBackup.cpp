@@ -1,0 +1,253 @@
+// The backup run as the main window drives it: the start, the busy panel while the worker runs, and
+// the completion with its report.
+
+#include "app/M_Data.h"
+#include "app/P_Hoofdprogramma.h"
+#include "backup/P_BackupStart.h"
+#include "backup/TBackUpThread.h"
+#include "common/Bedieningen.h"
+#include "common/Instellingen.h"
+#include "common/NlOpmaak.h"
+#include "common/Orvo_Dialoog.h"
+#include "common/Orvo_vars.h"
+#include "common/P_AlgemeneFuncties.h"
+#include "ftp/FTPVerbinding.h"
+#include "mail/VerzendLogMail.h"
+#include "sets/BackUpBoom.h"
+#include "sets/P_BackupSets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+
+namespace Orvo {
+
+const QString MeldingFTPNogNiet = QStringLiteral(
+    "Een back-up op de FTP server van Talvane B.V. kan met deze versie van het programma nog niet "
+    "worden gemaakt. Kies voor \"Back-up lokaal opslaan\".");
+
+namespace {
+
+// Interactively a person answers; in automatic mode the reports go into the run's log.
+class VensterMelder : public StartMelder {
+public:
+    explicit VensterMelder(TBackupThreadData& run) : m_run(run) {}
+    bool Automatisch() const override { return Vars().AutomatischeModus; }
+    void Meld(const QString& tekst) override {
+        if (Automatisch())
+            m_run.LogEntries.append(tekst);
+        else
+            ToonInformatie(tekst);
+    }
+    bool Vraag(const QString& tekst) override { return ToonBevestiging(tekst) == mrJa; }
+
+private:
+    TBackupThreadData& m_run;
+};
+
+QString Nu() {
+    return FormatDatumTijd(QDateTime::currentDateTime());
+}
+
+} // namespace
+
+template <typename F> void TMain::OpHoofdthread(F&& f) {
+    if (QThread::currentThread() == thread())
+        f();
+    else
+        QMetaObject::invokeMethod(this, std::forward<F>(f), Qt::BlockingQueuedConnection);
+}
+
+void TMain::BackUpStartClick() {
+    if (m_thread)
+        return;
+    TBackupThreadData& r = BackupThreadGegevens;
+    r = TBackupThreadData{};
+    r.Opties = Opties();
+    r.ViaFTP = r.Opties.Locatie == 1;
+    r.CheckBestaat = true;
+    r.CheckDirFiles = r.Opties.VerwijderRest;
+    r.SetNaam = BackUpSet->text();
+    BackUpStart->setEnabled(false);
+
+    if (BackUpSave->isEnabled() && Vars().AutoOpslaan) {
+        ZetStilOpslaan(true);
+        BackUpSaveClick(*this);
+        ZetStilOpslaan(false);
+    }
+    r.Boom = BackUpBoomView->Boom().MaakMomentopname();
+
+    VensterMelder melder(r);
+    bool ok = false;
+    if (r.ViaFTP)
+        melder.Meld(MeldingFTPNogNiet);
+    else
+        ok =
+            ControleerStart(r, melder) && ControleerBestemming(r, m_zipper, melder) && MaakDataMap(r, melder);
+    BackUpStart->setEnabled(true);
+    if (!ok) {
+        WeigerStart();
+        return;
+    }
+
+    r.StartTijd = QDateTime::currentDateTime();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TerugKnop->setEnabled(false);
+    ToonBezigPanel(QStringLiteral("Back-up wordt gemaakt"));
+    BStart->setText(FormatDatumTijd(r.StartTijd));
+    BCompressie->setText(r.Opties.Comprimeren ? Onbekend : NietVanToepassing);
+    QCoreApplication::processEvents();
+
+    m_thread = new TBackUpThread(r, *this, Vars().TijdelijkeMap, this);
+    connect(m_thread, &QThread::finished, this, &TMain::BackUpKlaar);
+    m_thread->start();
+}
+
+void TMain::ToonBezigPanel(const QString& kop) {
+    MenuKnop->setVisible(false);
+    Pagina->setCurrentWidget(BBezigPanel);
+    BezigKop->setText(kop);
+    for (QLabel* l : {BTotGrt, BAlGedaan, BBackGrt, BEind, BVoortgang})
+        l->setText(Onbekend);
+    BNietGedaan->clear();
+    BFNietGedaan->clear();
+    BStart->setText(Nu());
+    LEind->setText(QStringLiteral("Klaar op (geschat)"));
+    BVoortgangBalk->setValue(0);
+    BLog->clear();
+}
+
+void TMain::WeigerStart() {
+    TBackupThreadData& r = BackupThreadGegevens;
+    if (r.FTPVerbonden)
+        Modules.FTP().VerbreekFTPVerbinding();
+    if (!Vars().AutomatischeModus) {
+        r.LogEntries.clear();
+        return;
+    }
+    Vars().AutomatischeModus = false;
+    ToonBezigPanel(QStringLiteral("Back-up kan niet worden gemaakt"));
+    MenuKnop->setProperty("Tag", 1);
+    MenuKnop->setVisible(true);
+    const QStringList log = WeigeringsLog(r.LogEntries);
+    BLog->setPlainText(log.join(QLatin1Char('\n')));
+    bool verzonden = false;
+    if (OrvoProgs().LeesBoolean(SectieBackUp, QStringLiteral("EMailZend"), false))
+        verzonden = VerzendLogMail(VerslagKop(VeldenVanPanel()) + log);
+    r.LogEntries.clear();
+    EindeAutomatischeRun(verzonden, NiveauGestopt + 1);
+}
+
+VerslagVelden TMain::VeldenVanPanel() const {
+    return VerslagVelden{BackUpSet->text(),    BStart->text(),    BEind->text(),
+                         BTotGrt->text(),      BAlGedaan->text(), BNietGedaan->text(),
+                         BFNietGedaan->text(), BBackGrt->text(),  BCompressie->text()};
+}
+
+void TMain::BackUpKlaar() {
+    if (m_thread) {
+        m_thread->wait();
+        m_thread->deleteLater();
+        m_thread = nullptr;
+    }
+    TBackupThreadData& r = BackupThreadGegevens;
+    if (r.FTPVerbonden)
+        Modules.FTP().VerbreekFTPVerbinding();
+    MenuKnop->setProperty("Tag", 1);
+    MenuKnop->setVisible(true);
+    BVoortgang->setText(QStringLiteral("Klaar!"));
+    BezigKop->setText(QStringLiteral("Back-up is gemaakt"));
+    LEind->setText(QStringLiteral("Voltooid op"));
+    BEind->setText(Nu());
+    TerugKnop->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+
+    const int niveau = r.FoutNiveau;
+    bool verzonden = false;
+    if (Vars().AutomatischeModus) {
+        bool zend = OrvoProgs().LeesBoolean(SectieBackUp, QStringLiteral("EMailZend"), false);
+        if (zend && niveau == 0)
+            zend = !OrvoProgs().LeesBoolean(SectieBackUp, QStringLiteral("EMailFout"), false);
+        if (zend)
+            verzonden = VerzendLogMail(BackupVerslag(VeldenVanPanel(), niveau, r.LogEntries));
+    }
+    r.LogEntries.clear();
+    r.Boom.reset();
+    r.RootKnoop = nullptr;
+    if (!Vars().AutomatischeModus) {
+        SpeelGeluid(ResultaatGeluid(ResultaatVan(niveau)));
+        return;
+    }
+    EindeAutomatischeRun(verzonden, niveau);
+}
+
+void TMain::EindeAutomatischeRun(bool verzonden, int foutNiveau) {
+    if (IsZonderScherm()) {
+        // Nobody will read the window: the run always ends the program, and the exit code tells how it went.
+        AfsluitCode = AfsluitCodeVan(ResultaatVan(foutNiveau));
+        QTimer::singleShot(0, this, &TMain::close);
+        return;
+    }
+    if (verzonden || foutNiveau == 0)
+        QTimer::singleShot(0, this, &TMain::close);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Display steps
+
+void TMain::ToonBezig(const BackupStand& stand) {
+    OpHoofdthread([this, tekst = stand.Bezig] { BVoortgang->setText(tekst); });
+}
+
+void TMain::ToonTotaal(const BackupStand& stand) {
+    OpHoofdthread([this, stand] {
+        BTotGrt->setText(GrootteInDeelStand(stand.TotGrootte, stand.DeelStand));
+        BAlGedaan->setText(GrootteInDeelStand(0, stand.DeelStand));
+        BNietGedaan->setText(GrootteInDeelStand(0, stand.DeelStand));
+    });
+}
+
+void TMain::ToonVoortgang(const BackupStand& stand) {
+    OpHoofdthread([this, stand] {
+        BAlGedaan->setText(GrootteInDeelStand(stand.AlGedaan, stand.DeelStand));
+        BBackGrt->setText(GrootteInDeelStand(stand.ComprGrootte, stand.DeelStand));
+        BCompressie->setText(CompressieTekst(stand.ComprGrootte, stand.AlGedaan));
+        const int voortgang = VoortgangVan(stand.AlGedaan, stand.NietGedaan, stand.TotGrootte, true);
+        BVoortgangBalk->setValue(voortgang);
+        const QDateTime eind = GeschatEinde(stand.StartTijd, QDateTime::currentDateTime(), voortgang);
+        if (eind.isValid())
+            BEind->setText(FormatDatumTijd(eind));
+    });
+}
+
+void TMain::ToonVoortgangKopie(const BackupStand& stand) {
+    OpHoofdthread([this, stand] {
+        const QString gedaan = GrootteInDeelStand(stand.AlGedaan, stand.DeelStand);
+        BAlGedaan->setText(gedaan);
+        BBackGrt->setText(gedaan);
+        const int voortgang = VoortgangVan(stand.AlGedaan, stand.NietGedaan, stand.TotGrootte, false);
+        BVoortgangBalk->setValue(voortgang);
+        const QDateTime eind = GeschatEinde(stand.StartTijd, QDateTime::currentDateTime(), voortgang);
+        if (eind.isValid())
+            BEind->setText(FormatDatumTijd(eind));
+    });
+}
+
+void TMain::ToonNietGedaan(const BackupStand& stand) {
+    OpHoofdthread([this, stand] {
+        BNietGedaan->setText(NietGedaanTekst(stand.NietGedaan));
+        if (stand.FNietGedaan > 0)
+            BFNietGedaan->setText(FNietGedaanTekst(stand.FNietGedaan));
+    });
+}
+
+void TMain::ToonLog(const QStringList& regels) {
+    OpHoofdthread([this, tekst = regels.join(QLatin1Char('\n'))] { BLog->setPlainText(tekst); });
+}
+
+} // namespace Orvo
