@@ -160,7 +160,8 @@ bool FTPVerbinding::Verbind(const QString& adres) {
 void FTPVerbinding::VerbreekFTPVerbinding() {
     if (!m_curl)
         return;
-    // Cleaning up says QUIT on the open control connection; a dead one is simply dropped.
+    // Cleaning up says QUIT on a live control connection (waiting at most the reply time-out); one
+    // that failed is simply dropped.
     curl_easy_cleanup(Handle(m_curl));
     m_curl = nullptr;
     m_map.clear();
@@ -184,6 +185,11 @@ QString FTPVerbinding::GeefFTPAdres() {
     curl_easy_setopt(http, CURLOPT_CONNECTTIMEOUT_MS, long(m_limieten.VerbindenMs));
     curl_easy_setopt(http, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(http, CURLOPT_LOW_SPEED_TIME, long(m_limieten.LageSnelheidSec));
+    FTPStilWacht wacht;
+    wacht.Start(m_limieten.LageSnelheidSec);
+    curl_easy_setopt(http, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(http, CURLOPT_XFERINFOFUNCTION, Voortgang);
+    curl_easy_setopt(http, CURLOPT_XFERINFODATA, &wacht);
     curl_easy_setopt(http, CURLOPT_WRITEFUNCTION, SchrijfNaarBuffer);
     curl_easy_setopt(http, CURLOPT_WRITEDATA, &body);
     const CURLcode rc = curl_easy_perform(http);

@@ -121,6 +121,7 @@ private Q_SLOTS:
     void addressRetry_data();
     void addressRetry();
     void addressFromPageIsNotStored();
+    void silentAddressPage();
     void stall_data();
     void stall();
 };
@@ -580,6 +581,21 @@ void TstFTPVerbinding::addressFromPageIsNotStored() {
     QCOMPARE(zonder.GeefFTPAdres(), QString());
     QVERIFY(!zonder.MaakFTPVerbinding());
     QCOMPARE(zonder.Foutmelding, MeldingFTPGeenAdres);
+}
+
+void TstFTPVerbinding::silentAddressPage() {
+    Server pagina(QStringLiteral("http_server.py"), {QStringLiteral("--stil")});
+    QVERIFY(pagina.IsGestart());
+    FTPVerbinding verbinding(QStringLiteral("http://127.0.0.1:%1/IPHelper.html").arg(pagina.Poort()));
+    FTPTijdLimieten limieten;
+    limieten.LageSnelheidSec = 2;
+    verbinding.ZetTijdLimieten(limieten);
+    ZetAdres(QString());
+    QElapsedTimer klok;
+    klok.start();
+    QVERIFY(!verbinding.MaakFTPVerbinding());
+    QCOMPARE(verbinding.Foutmelding, MeldingFTPGeenAdres);
+    QVERIFY2(klok.elapsed() < 8000, qPrintable(QString::number(klok.elapsed())));
 }
 
 void TstFTPVerbinding::stall_data() {
