@@ -72,7 +72,8 @@ void VolgendeControl(QWidget* van) {
 
 } // namespace
 
-ToetsFilter::ToetsFilter(QWidget* form) : QObject(form), m_form(form) {}
+ToetsFilter::ToetsFilter(QWidget* form, bool formToetsen)
+    : QObject(form), m_form(form), m_formToetsen(formToetsen) {}
 
 bool ToetsFilter::eventFilter(QObject* object, QEvent* event) {
     if (event->type() == QEvent::ChildAdded) {
@@ -80,6 +81,24 @@ bool ToetsFilter::eventFilter(QObject* object, QEvent* event) {
         if (kind->isWidgetType())
             installeerOpAlles(kind, this);
         return false;
+    }
+    // Keys in another window (a dialog opened from this form) are that window's business.
+    if (auto* widget = qobject_cast<QWidget*>(object); !widget || widget->window() != m_form->window())
+        return false;
+    if (event->type() == QEvent::KeyRelease && m_formToetsen && object != m_form) {
+        auto* toets = static_cast<QKeyEvent*>(event);
+        switch (toets->key()) {
+        case Qt::Key_F5:
+        case Qt::Key_F6:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            QKeyEvent kopie(QEvent::KeyRelease, toets->key(), toets->modifiers(), toets->text());
+            QCoreApplication::sendEvent(m_form, &kopie);
+            return true;
+        }
+        default:
+            return false;
+        }
     }
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -116,8 +135,8 @@ bool ToetsFilter::eventFilter(QObject* object, QEvent* event) {
     return false;
 }
 
-void InstalleerToetsFilter(QWidget* form) {
-    auto* filter = new ToetsFilter(form);
+void InstalleerToetsFilter(QWidget* form, bool formToetsen) {
+    auto* filter = new ToetsFilter(form, formToetsen);
     installeerOpAlles(form, filter);
 }
 

@@ -11,16 +11,19 @@ namespace Orvo {
 class ToetsFilter : public QObject {
     Q_OBJECT
 public:
-    explicit ToetsFilter(QWidget* form);
+    ToetsFilter(QWidget* form, bool formToetsen);
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     QWidget* m_form;
+    bool m_formToetsen;
 };
 
-// Installs the filter on the form and every child it has now or gets later.
-void InstalleerToetsFilter(QWidget* form);
+// Installs the filter on the form and every child it has now or gets later. With `formToetsen` the
+// release of F5, F6 and Enter in any control goes to the form's own keyReleaseEvent (an edit keeps
+// its key releases to itself otherwise), so a dialog can act on them wherever the focus is.
+void InstalleerToetsFilter(QWidget* form, bool formToetsen = false);
 
 } // namespace Orvo

@@ -107,7 +107,7 @@ TKiesDirectory::TKiesDirectory(QWidget* parent) : QDialog(parent) {
     layout->addLayout(inhoud, 1);
     layout->addWidget(balk);
     resize(420, 480);
-    InstalleerToetsFilter(this);
+    InstalleerToetsFilter(this, true);
 }
 
 void TKiesDirectory::Selecteer(const QString& map) {

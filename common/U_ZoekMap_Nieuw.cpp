@@ -48,7 +48,7 @@ TNieuweMapNaam::TNieuweMapNaam(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_mapNaam);
     layout->addLayout(knoppen);
     setFixedSize(sizeHint());
-    InstalleerToetsFilter(this);
+    InstalleerToetsFilter(this, true);
 }
 
 void TNieuweMapNaam::OKKnopClick() {

@@ -254,7 +254,8 @@ private Q_SLOTS:
             naamDialoog->OKKnopClick(); // refused, stays open
             naamDialoog->MapNaam()->setText("Nieuwe map");
             bewaar(naamDialoog, "nieuwe-map");
-            naamDialoog->OKKnopClick();
+            naamDialoog->MapNaam()->setFocus();
+            QTest::keyClick(naamDialoog->MapNaam(), Qt::Key_F5); // F5 in the edit runs the OK check
         });
         kiezer.NieuwKnopClick();
         ZetAntwoordHaak({});
