@@ -94,7 +94,7 @@ QProgressBar* voortgangsBalk(QWidget* parent, const QString& naam) {
     balk->setObjectName(naam);
     balk->setRange(0, 100);
     balk->setValue(0);
-    balk->setFormat(QStringLiteral("%p %"));
+    balk->setFormat(QStringLiteral("%p%"));
     return balk;
 }
 
@@ -745,8 +745,11 @@ QWidget* TMain::BouwBBezigPanel() {
     BLog = logMemo(panel, QStringLiteral("BLog"));
 
     auto* niet = new QHBoxLayout;
+    BNietGedaan->setMinimumWidth(0);
+    BFNietGedaan->setMinimumWidth(0);
     niet->addWidget(BNietGedaan);
     niet->addWidget(BFNietGedaan);
+    niet->addStretch(1);
     auto* velden = new QFormLayout;
     velden->addRow(QStringLiteral("Totale grootte origineel"), BTotGrt);
     velden->addRow(QStringLiteral("Al gedaan"), BAlGedaan);

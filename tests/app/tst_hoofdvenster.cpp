@@ -5,6 +5,8 @@
 #include "common/Orvo_Dialoog.h"
 #include "common/Orvo_vars.h"
 #include "common/P_AlgemeneFuncties.h"
+#include "sets/BackUpBoom.h"
+#include "testhulp/TestHulp.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -306,6 +309,46 @@ private Q_SLOTS:
         QVERIFY(!m_berichten.isEmpty());
         QVERIFY(m_berichten.first().tekst.startsWith("De instellingen konden niet worden opgeslagen"));
         QCOMPARE(m_berichten.first().soort, DialoogSoort::Waarschuwing);
+    }
+
+    void backupVanuitHetVenster() {
+        // A partly ticked tree, a run from the button, its busy panel and a result with a small problem.
+        TestHulp::TijdelijkVolume bron(QLatin1Char('S'), "Bron");
+        QTemporaryDir doel;
+        bron.MaakBestand("Documenten/brief.txt", QByteArray("Beste Jan,\n").repeated(5000));
+        bron.MaakBestand("Documenten/offerte.txt", "offerte");
+        bron.MaakBestand("Documenten/weg.txt", "weg");
+        bron.MaakBestand("Muziek/lied.mp3", QByteArray(200000, 'm'));
+        auto v = start();
+        CheckBoom& boom = v->BackUpBoomView->Boom();
+        CheckKnoop* station = boom.KnoopVanPad("Deze computer\\Bron (S:)\\");
+        QVERIFY(station);
+        v->BackUpBoomView->OpenKnoop(station);
+        CheckKnoop* documenten = boom.KnoopVanPad("Deze computer\\Bron (S:)\\Documenten\\");
+        QVERIFY(documenten);
+        v->BackUpBoomView->OpenKnoop(documenten);
+        for (const char* naam : {"brief.txt", "weg.txt"})
+            v->BackUpBoomView->KlikVakje(
+                boom.KnoopVanPad(QString("Deze computer\\Bron (S:)\\Documenten\\") + naam));
+        QCOMPARE(documenten->Staat, int(Deels));
+        QCOMPARE(station->Staat, int(Deels));
+        v->BackUpPlaats->setText(doel.path());
+        bewaarAfdruk(v.get(), "hoofdvenster-boom");
+
+        QVERIFY(QFile::remove(bron.Natief() + "Documenten/weg.txt")); // gone before the run reaches it
+        v->BackUpStart->click();
+        QVERIFY(!v->TerugKnop->isEnabled());
+        bewaarAfdruk(v.get(), "hoofdvenster-bezig");
+        QTRY_VERIFY_WITH_TIMEOUT(v->TerugKnop->isEnabled(), 30000);
+        QCOMPARE(v->BezigKop->text(), QStringLiteral("Back-up is gemaakt"));
+        QCOMPARE(v->BVoortgang->text(), QStringLiteral("Klaar!"));
+        QVERIFY(v->BLog->toPlainText().contains("het bestand is niet meer aanwezig"));
+        QCOMPARE(v->BFNietGedaan->text(), QStringLiteral("/ 1 bestand(en)"));
+        QVERIFY(v->MenuKnop->isVisible());
+        QVERIFY(QFileInfo(doel.path() + "/BackUpData/brief.txt").isFile());
+        bewaarAfdruk(v.get(), "hoofdvenster-resultaat");
+        v->MenuKnop->click();
+        QCOMPARE(v->Pagina->currentWidget(), v->OptiePanel);
     }
 
     void schermafdrukken() {
