@@ -94,6 +94,10 @@ bool IsPseudoBestandssysteem(const QString& natief) {
     case 0x42494e4d: // binfmt_misc
     case 0x65735543: // fusectl
     case 0xde5e81e4: // efivarfs
+    case 0x0187:     // autofs
+    case 0x6e736673: // nsfs
+    case 0xf97cff8c: // selinuxfs
+    case 0x958458f6: // hugetlbfs
         return true;
     default:
         return false;

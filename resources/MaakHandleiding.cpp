@@ -23,8 +23,8 @@ int main(int argc, char** argv) {
     pdf.setTitle(QStringLiteral("Handleiding Orvo Back-up"));
     pdf.setCreator(QStringLiteral("Orvo Back-up"));
     pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setResolution(300);
-    document.setPageSize(QSizeF(pdf.width(), pdf.height()));
+    pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    // Without a page size of its own the document is laid out on the writer's pages, in points.
     document.print(&pdf);
     return 0;
 }

@@ -9,7 +9,7 @@ packages=(
   libqt6opengl6-dev libgl-dev libxkbcommon-dev
   qt6-qpa-plugins libqt6svg6 qt6-gtk-platformtheme
   libzip-dev zlib1g-dev libcurl4-openssl-dev libattr1-dev
-  xvfb xauth zip unzip attr curl e2fsprogs
+  xvfb xauth zip unzip attr curl e2fsprogs rsync time
   python3 python3-pyftpdlib python3-aiosmtpd
   gstreamer1.0-plugins-base
   fonts-dejavu-core

@@ -2,6 +2,7 @@
 #include "common/NaamVolgorde.h"
 
 #include "common/P_AlgemeneFuncties.h"
+#include "platform/Mappen.h"
 #include "platform/Volumes.h"
 
 #include <QCollator>
@@ -10,43 +11,9 @@
 #include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 
 namespace Orvo {
 namespace {
-
-// File systems whose entries are no data and some of which never end; tmpfs only under /dev and /run.
-bool IsPseudoBestandssysteem(const QByteArray& pad) {
-    struct statfs st {};
-    if (::statfs(pad.constData(), &st) != 0)
-        return true; // what cannot be asked is not worth probing
-    switch (static_cast<unsigned long>(st.f_type)) {
-    case 0x9fa0UL:     // proc
-    case 0x62656572UL: // sysfs
-    case 0x1cd1UL:     // devpts
-    case 0x27e0ebUL:   // cgroup
-    case 0x63677270UL: // cgroup2
-    case 0x64626720UL: // debugfs
-    case 0x74726163UL: // tracefs
-    case 0x73636673UL: // securityfs
-    case 0xcafe4a11UL: // bpf
-    case 0x6165676cUL: // pstore
-    case 0x62656570UL: // configfs
-    case 0x65735543UL: // fusectl
-    case 0x19800202UL: // mqueue
-    case 0x42494e4dUL: // binfmt_misc
-    case 0x0187UL:     // autofs
-    case 0xde5e81e4UL: // efivarfs
-    case 0x6e736673UL: // nsfs
-    case 0xf97cff8cUL: // selinuxfs
-    case 0x958458f6UL: // hugetlbfs
-        return true;
-    case 0x01021994UL: // tmpfs, also devtmpfs
-        return pad == "/dev" || pad.startsWith("/dev/") || pad == "/run" || pad.startsWith("/run/");
-    default:
-        return false;
-    }
-}
 
 // One readdir that stops at the first entry other than "." and "..".
 bool HeeftEenEntry(const QByteArray& pad) {
@@ -115,7 +82,7 @@ MapInhoud LeesMap(const QString& natief) {
         bool heeftInhoud = false;
         if (!isLinkNaarMap[size_t(i)]) {
             const QByteArray sub = map + QFile::encodeName(naam);
-            heeftInhoud = !IsPseudoBestandssysteem(sub) && HeeftEenEntry(sub);
+            heeftInhoud = !Platform::IsPseudoBestandssysteem(QFile::decodeName(sub)) && HeeftEenEntry(sub);
         }
         inhoud.Mappen.append(naam);
         inhoud.MapHeeftInhoud.push_back(heeftInhoud);

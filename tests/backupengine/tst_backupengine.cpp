@@ -391,6 +391,26 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(klein.path() + "/BackUpData/Groot/.~orvo~a.bin"));
     }
 
+    void linuxBijzonderheden() {
+        // A link to a folder (here its own parent: a loop), a link to a file, a FIFO and a name with a
+        // backslash in a wholly ticked folder.
+        const QString docs = m_bron->Natief() + "Docs/";
+        QVERIFY(QFile::link(m_bron->Natief() + "Docs", docs + "lus"));
+        QVERIFY(QFile::link(docs + "brief.txt", docs + "koppeling.txt"));
+        QCOMPARE(TestHulp::Voer("mkfifo", {docs + "pijp"}), 0);
+        m_bron->MaakBestand("Docs/a\\b.txt", "schuin");
+        Vink(*m_boom, "S:\\Docs\\");
+        const TBackupThreadData r = run(BackupOpties{}, false);
+        QCOMPARE(r.FoutNiveau, 5);
+        QCOMPARE(r.LogEntries,
+                 (QStringList{"- Van bestand S:\\Docs\\a\\b.txt", "  kon geen back-up worden gemaakt."}));
+        QByteArray uit;
+        QCOMPARE(TestHulp::Voer("unzip", {"-p", data("Docs/koppeling.txt")}, &uit), 0);
+        QCOMPARE(uit, lees(docs + "brief.txt"));
+        QVERIFY(!QFileInfo::exists(data("Docs/lus")));
+        QVERIFY(!QFileInfo::exists(data("Docs/pijp")));
+    }
+
     void configuratieNietTeSchrijven() {
         Vink(*m_boom, "S:\\Docs\\");
         QVERIFY(QDir().mkpath(m_doel->Natief() + "BackUpData"));
