@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
+#include <utility>
 
 namespace Orvo {
 
@@ -55,13 +56,6 @@ QString Nu() {
 }
 
 } // namespace
-
-template <typename F> void TMain::OpHoofdthread(F&& f) {
-    if (QThread::currentThread() == thread())
-        f();
-    else
-        QMetaObject::invokeMethod(this, std::forward<F>(f), Qt::BlockingQueuedConnection);
-}
 
 void TMain::BackUpStartClick() {
     if (m_thread)
@@ -199,55 +193,95 @@ void TMain::EindeAutomatischeRun(bool verzonden, int foutNiveau) {
 
 // ---------------------------------------------------------------------------------------------------
 // Display steps
+//
+// The worker does not wait for the panel. Each step records what it asks for together with the latest
+// figures, and one queued call shows all that was asked since the panel was last brought up to date.
+// The panel ends exactly as the steps one by one would leave it, the log keeps its order, and the
+// completion, queued after the last step, finds it up to date.
 
-void TMain::ToonBezig(const BackupStand& stand) {
-    OpHoofdthread([this, tekst = stand.Bezig] { BVoortgang->setText(tekst); });
+void TMain::Publiceer(const BackupStand* stand, unsigned stappen, const QStringList* log) {
+    QMutexLocker lock(&m_weergave.slot);
+    if (stand)
+        m_weergave.stand = *stand;
+    m_weergave.stappen |= stappen;
+    if (log)
+        m_weergave.log = *log;
+    if (QThread::currentThread() == thread()) {
+        lock.unlock();
+        ToonWachtrij();
+        return;
+    }
+    if (!m_weergave.gepost) {
+        m_weergave.gepost = true;
+        QMetaObject::invokeMethod(this, &TMain::ToonWachtrij, Qt::QueuedConnection);
+    }
 }
 
-void TMain::ToonTotaal(const BackupStand& stand) {
-    OpHoofdthread([this, stand] {
+void TMain::ToonWachtrij() {
+    BackupStand stand;
+    unsigned stappen = 0;
+    QStringList log;
+    {
+        QMutexLocker lock(&m_weergave.slot);
+        stand = m_weergave.stand;
+        stappen = std::exchange(m_weergave.stappen, 0u);
+        if (stappen & StapLog)
+            log = m_weergave.log;
+        m_weergave.gepost = false;
+    }
+    if (stappen & StapTotaal) {
         BTotGrt->setText(GrootteInDeelStand(stand.TotGrootte, stand.DeelStand));
-        BAlGedaan->setText(GrootteInDeelStand(0, stand.DeelStand));
-        BNietGedaan->setText(GrootteInDeelStand(0, stand.DeelStand));
-    });
-}
-
-void TMain::ToonVoortgang(const BackupStand& stand) {
-    OpHoofdthread([this, stand] {
-        BAlGedaan->setText(GrootteInDeelStand(stand.AlGedaan, stand.DeelStand));
-        BBackGrt->setText(GrootteInDeelStand(stand.ComprGrootte, stand.DeelStand));
-        BCompressie->setText(CompressieTekst(stand.ComprGrootte, stand.AlGedaan));
-        const int voortgang = VoortgangVan(stand.AlGedaan, stand.NietGedaan, stand.TotGrootte, true);
-        BVoortgangBalk->setValue(voortgang);
-        const QDateTime eind = GeschatEinde(stand.StartTijd, QDateTime::currentDateTime(), voortgang);
-        if (eind.isValid())
-            BEind->setText(FormatDatumTijd(eind));
-    });
-}
-
-void TMain::ToonVoortgangKopie(const BackupStand& stand) {
-    OpHoofdthread([this, stand] {
+        if (!(stappen & (StapVoortgang | StapVoortgangKopie))) {
+            BAlGedaan->setText(GrootteInDeelStand(0, stand.DeelStand));
+            BNietGedaan->setText(GrootteInDeelStand(0, stand.DeelStand));
+        }
+    }
+    if (stappen & (StapVoortgang | StapVoortgangKopie)) {
+        const bool kopie = stappen & StapVoortgangKopie;
         const QString gedaan = GrootteInDeelStand(stand.AlGedaan, stand.DeelStand);
         BAlGedaan->setText(gedaan);
-        BBackGrt->setText(gedaan);
-        const int voortgang = VoortgangVan(stand.AlGedaan, stand.NietGedaan, stand.TotGrootte, false);
+        BBackGrt->setText(kopie ? gedaan : GrootteInDeelStand(stand.ComprGrootte, stand.DeelStand));
+        if (!kopie)
+            BCompressie->setText(CompressieTekst(stand.ComprGrootte, stand.AlGedaan));
+        const int voortgang = VoortgangVan(stand.AlGedaan, stand.NietGedaan, stand.TotGrootte, !kopie);
         BVoortgangBalk->setValue(voortgang);
         const QDateTime eind = GeschatEinde(stand.StartTijd, QDateTime::currentDateTime(), voortgang);
         if (eind.isValid())
             BEind->setText(FormatDatumTijd(eind));
-    });
-}
-
-void TMain::ToonNietGedaan(const BackupStand& stand) {
-    OpHoofdthread([this, stand] {
+    }
+    if (stappen & StapNietGedaan) {
         BNietGedaan->setText(NietGedaanTekst(stand.NietGedaan));
         if (stand.FNietGedaan > 0)
             BFNietGedaan->setText(FNietGedaanTekst(stand.FNietGedaan));
-    });
+    }
+    if (stappen & StapBezig)
+        BVoortgang->setText(stand.Bezig);
+    if (stappen & StapLog)
+        BLog->setPlainText(log.join(QLatin1Char('\n')));
+}
+
+void TMain::ToonBezig(const BackupStand& stand) {
+    Publiceer(&stand, StapBezig);
+}
+
+void TMain::ToonTotaal(const BackupStand& stand) {
+    Publiceer(&stand, StapTotaal);
+}
+
+void TMain::ToonVoortgang(const BackupStand& stand) {
+    Publiceer(&stand, StapVoortgang);
+}
+
+void TMain::ToonVoortgangKopie(const BackupStand& stand) {
+    Publiceer(&stand, StapVoortgangKopie);
+}
+
+void TMain::ToonNietGedaan(const BackupStand& stand) {
+    Publiceer(&stand, StapNietGedaan);
 }
 
 void TMain::ToonLog(const QStringList& regels) {
-    OpHoofdthread([this, tekst = regels.join(QLatin1Char('\n'))] { BLog->setPlainText(tekst); });
+    Publiceer(nullptr, StapLog, &regels);
 }
 
 } // namespace Orvo

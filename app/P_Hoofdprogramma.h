@@ -9,6 +9,7 @@
 #include "zip/ZipComponent.h"
 
 #include <QMainWindow>
+#include <QMutex>
 #include <QStringList>
 #include <memory>
 
@@ -217,7 +218,23 @@ private:
     void WeigerStart();
     void EindeAutomatischeRun(bool verzonden, int foutNiveau);
     VerslagVelden VeldenVanPanel() const;
-    template <typename F> void OpHoofdthread(F&& f);
+    enum WeergaveStap : unsigned {
+        StapBezig = 1,
+        StapTotaal = 2,
+        StapVoortgang = 4,
+        StapVoortgangKopie = 8,
+        StapNietGedaan = 16,
+        StapLog = 32
+    };
+    void Publiceer(const BackupStand* stand, unsigned stappen, const QStringList* log = nullptr);
+    void ToonWachtrij();
+    struct Weergave {
+        QMutex slot;
+        BackupStand stand;
+        unsigned stappen = 0;
+        QStringList log;
+        bool gepost = false;
+    } m_weergave;
 
     ZipComponent m_zipper; // the one ZIP component of the main thread
     TBackUpThread* m_thread = nullptr;

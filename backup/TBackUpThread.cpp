@@ -306,13 +306,12 @@ void BackupEngine::BestandVerdwenen(const QString& bron, const QString& naam) {
 // Per-file steps
 
 bool BackupEngine::IsGewijzigd(const Bestand& bestand, const QString& bronPad,
-                               const QString& opgeslagen) const {
+                               const QDateTime& opgeslagenTijd) const {
     const BackupOpties& o = m_run.Opties;
     if (!o.SnelleModus)
         return true;
     if (o.SnelleModusSoort == 1)
         return Platform::HeeftArchiefVlag(bronPad);
-    const QDateTime opgeslagenTijd = Platform::LeesItem(opgeslagen).gewijzigd;
     if (!opgeslagenTijd.isValid() || !bestand.gewijzigd.isValid())
         return true;
     // 0.0001 day
@@ -332,13 +331,14 @@ void BackupEngine::SlaBestandOp(const Bestand& bestand, const QString& bron, con
     if (m_run.CheckBestaat) {
         const Platform::MapItem item = Platform::LeesItem(opgeslagen);
         if (item.soort == Platform::MapItem::Map) {
-            const bool weg = MapSchrijfbaar(opgeslagen) && MapLeegmaken(opgeslagen, true) && QDir().rmdir(opgeslagen);
+            const bool weg =
+                MapSchrijfbaar(opgeslagen) && MapLeegmaken(opgeslagen, true) && QDir().rmdir(opgeslagen);
             if (!weg) {
                 VorigeVersieFout(bron + bestand.naam, bestand.grootte);
                 return;
             }
         } else if (!item.naam.isEmpty()) {
-            if (!IsGewijzigd(bestand, natief(bron + bestand.naam), opgeslagen)) {
+            if (!IsGewijzigd(bestand, natief(bron + bestand.naam), item.gewijzigd)) {
                 m_stand.AlGedaan += bestand.grootte;
                 if (Comprimeren())
                     m_stand.ComprGrootte += item.grootte;
@@ -377,8 +377,9 @@ bool BackupEngine::BestandZip(const Bestand& bestand, const QString& bron, const
     }
     BestandMislukt(bestand, doel,
                    {QStringLiteral("- Van bestand ") + bron + bestand.naam,
-                    QStringLiteral("  kon geen back-up worden gemaakt; foutcode: ") + QString::number(m_zip.FoutCode()) +
-                        QLatin1Char(' ') + m_zip.FoutMelding() + QLatin1Char('.')});
+                    QStringLiteral("  kon geen back-up worden gemaakt; foutcode: ") +
+                        QString::number(m_zip.FoutCode()) + QLatin1Char(' ') + m_zip.FoutMelding() +
+                        QLatin1Char('.')});
     m_zip.WisFout();
     return false;
 }
@@ -386,20 +387,12 @@ bool BackupEngine::BestandZip(const Bestand& bestand, const QString& bron, const
 bool BackupEngine::BestandKopie(const Bestand& bestand, const QString& bron, const QString& doel) {
     const QString bronPad = natief(bron + bestand.naam);
     const QString kopie = natief(doel + bestand.naam);
-    bool ok = QFile::copy(bronPad, kopie);
-    if (ok) {
-        // A copy keeps its source's time, which the next run compares.
-        QFile f(kopie);
-        ok = f.open(QIODevice::ReadWrite) &&
-             f.setFileTime(QFileInfo(bronPad).lastModified(), QFileDevice::FileModificationTime);
-    }
-    if (ok) {
+    // The copy keeps its source's time (the next run compares it) and permissions.
+    if (Platform::KopieerBestand(bronPad, kopie)) {
         m_stand.AlGedaan += bestand.grootte;
-        Platform::ZetAlleenLezen(kopie, Platform::IsAlleenLezen(bronPad));
         Platform::WisArchiefVlag(bronPad);
         return true;
     }
-    QFile::remove(kopie);
     BestandMislukt(bestand, doel,
                    {QStringLiteral("- Van bestand ") + bron + bestand.naam,
                     QStringLiteral("  kon geen back-up worden gemaakt.")});

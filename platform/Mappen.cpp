@@ -3,9 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
+#include <unistd.h>
+#include <vector>
 
 namespace Platform {
 namespace {
@@ -65,6 +69,60 @@ MapItem LeesItem(const QString& natief) {
     if (item.soort == MapItem::Overig && !QFileInfo::exists(pad))
         item.naam.clear();
     return item;
+}
+
+bool KopieerBestand(const QString& bron, const QString& doel) {
+    const int in = ::open(QFile::encodeName(bron).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(in);
+        return false;
+    }
+    const QByteArray doelNaam = QFile::encodeName(doel);
+    const int uit = ::open(doelNaam.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (uit < 0) {
+        ::close(in);
+        return false;
+    }
+    bool ok = true;
+    bool kernel = true;
+    off_t over = st.st_size;
+    while (ok && over > 0) {
+        ssize_t n = -1;
+        if (kernel) {
+            n = ::copy_file_range(in, nullptr, uit, nullptr, size_t(std::min<off_t>(over, 1 << 30)), 0);
+            if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+                kernel = false;
+                continue;
+            }
+        } else {
+            static thread_local std::vector<char> buffer(1 << 20);
+            n = ::read(in, buffer.data(), buffer.size());
+            for (ssize_t geschreven = 0; n > 0 && geschreven < n;) {
+                const ssize_t w = ::write(uit, buffer.data() + geschreven, size_t(n - geschreven));
+                if (w <= 0) {
+                    n = -1;
+                    break;
+                }
+                geschreven += w;
+            }
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) // 0: the file shrank while it was copied; what is there is what was read
+            ok = n == 0;
+        else
+            over -= n;
+    }
+    const struct timespec tijden[2] = {st.st_atim, st.st_mtim};
+    ok = ok && ::fchmod(uit, st.st_mode & 07777) == 0 && ::futimens(uit, tijden) == 0;
+    ok = ::close(uit) == 0 && ok;
+    ::close(in);
+    if (!ok)
+        ::unlink(doelNaam.constData());
+    return ok;
 }
 
 bool IsPseudoBestandssysteem(const QString& natief) {

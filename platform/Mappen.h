@@ -20,6 +20,10 @@ struct MapItem {
 QList<MapItem> LeesMap(const QString& natief);
 // One entry, as LeesMap would give it; soort Overig with an empty name when it does not exist.
 MapItem LeesItem(const QString& natief);
+// Copies a regular file to a new file `doel` (which must not exist) and gives it the source's
+// modification time and permissions. In-kernel copy where the file systems allow it.
+bool KopieerBestand(const QString& bron, const QString& doel);
+
 // File systems whose "files" are not data (proc, sysfs, devices, cgroups, run-time tmpfs): a walk of a
 // whole volume does not enter them.
 bool IsPseudoBestandssysteem(const QString& natief);

@@ -42,19 +42,19 @@ tijd() { # label command... ; prints seconds, keeps peak RSS in $werk/rss
   eind=$(date +%s.%N)
   echo "$eind - $start" | bc -l 2>/dev/null || awk "BEGIN{print $eind - $start}"
 }
-orvo() { env QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$home" TEMP="$werk/tmp" "$prog" "/$1"; }
+orvo=(env QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$home" TEMP="$werk/tmp" "$prog")
 mkdir -p "$werk/tmp"
 sync
 
 maak_set Gecomprimeerd "$werk/doel-zip" 0J9J0NN; mkdir -p "$werk/doel-zip"
 maak_set Kopie "$werk/doel-kopie" 0N9J0NN; mkdir -p "$werk/doel-kopie"
 
-t_zip_orvo=$(tijd orvo Gecomprimeerd); rss_zip=$(cat "$werk/rss")
+t_zip_orvo=$(tijd "${orvo[@]}" /Gecomprimeerd); rss_zip=$(cat "$werk/rss")
 t_zip_ref=$(tijd bash -c "cd '$bron' && zip -q -r -9 '$werk/ref.zip' .")
-t_kopie_orvo=$(tijd orvo Kopie); rss_kopie=$(cat "$werk/rss")
+t_kopie_orvo=$(tijd "${orvo[@]}" /Kopie); rss_kopie=$(cat "$werk/rss")
 t_cp=$(tijd cp -a "$bron" "$werk/ref-cp")
 t_rsync1=$(tijd rsync -a "$bron/" "$werk/ref-rsync/")
-t_zip_tweede=$(tijd orvo Gecomprimeerd); rss_tweede=$(cat "$werk/rss")
+t_zip_tweede=$(tijd "${orvo[@]}" /Gecomprimeerd); rss_tweede=$(cat "$werk/rss")
 t_rsync2=$(tijd rsync -a "$bron/" "$werk/ref-rsync/")
 
 ratio() { awk "BEGIN{printf \"%.2f\", $1 / $2}"; }
