@@ -250,7 +250,7 @@ void BackupEngine::MapLokaal(const CheckKnoop* knoop, const QString& bron, bool 
                 }
                 mapVerwerken(item.naam, nullptr, true);
             } else if (item.soort == Platform::MapItem::Bestand) {
-                bestandVerwerken(Bestand{item.naam, item.grootte, item.gewijzigd});
+                bestandVerwerken(Bestand{item.naam, item.grootte, item.gewijzigdMs});
             }
         }
     } else if (knoop) {
@@ -266,7 +266,7 @@ void BackupEngine::MapLokaal(const CheckKnoop* knoop, const QString& bron, bool 
                 bewaard += naam + QLatin1Char('\\');
             } else if (kind->Staat == Aan) {
                 if (item.soort == Platform::MapItem::Bestand)
-                    bestandVerwerken(Bestand{naam, item.grootte, item.gewijzigd});
+                    bestandVerwerken(Bestand{naam, item.grootte, item.gewijzigdMs});
                 else
                     BestandVerdwenen(bron, naam);
                 bewaard += naam + QLatin1Char('\\');
@@ -306,16 +306,16 @@ void BackupEngine::BestandVerdwenen(const QString& bron, const QString& naam) {
 // Per-file steps
 
 bool BackupEngine::IsGewijzigd(const Bestand& bestand, const QString& bronPad,
-                               const QDateTime& opgeslagenTijd) const {
+                               qint64 opgeslagenTijd) const {
     const BackupOpties& o = m_run.Opties;
     if (!o.SnelleModus)
         return true;
     if (o.SnelleModusSoort == 1)
         return Platform::HeeftArchiefVlag(bronPad);
-    if (!opgeslagenTijd.isValid() || !bestand.gewijzigd.isValid())
+    if (opgeslagenTijd < 0 || bestand.gewijzigd < 0)
         return true;
     // 0.0001 day
-    return qAbs(bestand.gewijzigd.msecsTo(opgeslagenTijd)) >= 8640;
+    return qAbs(bestand.gewijzigd - opgeslagenTijd) >= 8640;
 }
 
 void BackupEngine::SlaBestandOp(const Bestand& bestand, const QString& bron, const QString& doel) {
@@ -338,7 +338,7 @@ void BackupEngine::SlaBestandOp(const Bestand& bestand, const QString& bron, con
                 return;
             }
         } else if (!item.naam.isEmpty()) {
-            if (!IsGewijzigd(bestand, natief(bron + bestand.naam), item.gewijzigd)) {
+            if (!IsGewijzigd(bestand, natief(bron + bestand.naam), item.gewijzigdMs)) {
                 m_stand.AlGedaan += bestand.grootte;
                 if (Comprimeren())
                     m_stand.ComprGrootte += item.grootte;

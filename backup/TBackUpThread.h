@@ -31,7 +31,7 @@ private:
     struct Bestand {
         QString naam;
         qint64 grootte = 0;
-        QDateTime gewijzigd;
+        qint64 gewijzigd = -1; // milliseconds since the epoch
     };
 
     // Phases
@@ -46,7 +46,7 @@ private:
     void SlaBestandOp(const Bestand& bestand, const QString& bron, const QString& doel);
     bool BestandZip(const Bestand& bestand, const QString& bron, const QString& doel);
     bool BestandKopie(const Bestand& bestand, const QString& bron, const QString& doel);
-    bool IsGewijzigd(const Bestand& bestand, const QString& bronPad, const QDateTime& opgeslagenTijd) const;
+    bool IsGewijzigd(const Bestand& bestand, const QString& bronPad, qint64 opgeslagenTijd) const;
     void BestandMislukt(const Bestand& bestand, const QString& doel, const QStringList& regels);
     void VorigeVersieFout(const QString& pad, qint64 grootte);
     void MarkeerNietGedaan(const QString& pad);

@@ -34,8 +34,7 @@ MapItem itemVan(const QString& map, const char* naam) {
     } else {
         return item;
     }
-    item.gewijzigd =
-        QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000);
+    item.gewijzigdMs = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
     return item;
 }
 

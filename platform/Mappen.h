@@ -2,7 +2,6 @@
 // Listing a folder the way the walks need it: every entry, hidden ones included, in the order the file
 // system gives them, with what kind of thing each is.
 
-#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -13,7 +12,7 @@ struct MapItem {
     QString naam;
     Soort soort = Overig; // Overig: a link to a folder (not followed), FIFO, socket, device, broken link
     qint64 grootte = 0;
-    QDateTime gewijzigd; // last write, local time
+    qint64 gewijzigdMs = -1; // last write, milliseconds since the epoch; -1 unknown
 };
 
 // "." and ".." are left out. A link to a file stands for that file; a link to a folder is Overig.
