@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <atomic>
+#include <thread>
 
 namespace Orvo {
 namespace {
@@ -230,10 +232,9 @@ void BackupEngine::MapLokaal(const CheckKnoop* knoop, const QString& bron, bool 
             Log({QStringLiteral("- Van map ") + bron + naam + QLatin1Char(' ') +
                  AlleGeselecteerde.trimmed()});
     };
-    auto bestandVerwerken = [&](const Bestand& bestand) {
-        SlaBestandOp(bestand, bron, doel);
-        Voortgang();
-    };
+    // The files of this folder are stored together, after its subfolders, so that they can be
+    // compressed side by side; what they report is handled in their own order.
+    std::vector<Bestand> bestanden;
 
     if (heel) {
         const QString map = natief(bron);
@@ -250,7 +251,7 @@ void BackupEngine::MapLokaal(const CheckKnoop* knoop, const QString& bron, bool 
                 }
                 mapVerwerken(item.naam, nullptr, true);
             } else if (item.soort == Platform::MapItem::Bestand) {
-                bestandVerwerken(Bestand{item.naam, item.grootte, item.gewijzigdMs});
+                bestanden.push_back(Bestand{item.naam, item.grootte, item.gewijzigdMs});
             }
         }
     } else if (knoop) {
@@ -266,13 +267,15 @@ void BackupEngine::MapLokaal(const CheckKnoop* knoop, const QString& bron, bool 
                 bewaard += naam + QLatin1Char('\\');
             } else if (kind->Staat == Aan) {
                 if (item.soort == Platform::MapItem::Bestand)
-                    bestandVerwerken(Bestand{naam, item.grootte, item.gewijzigdMs});
+                    bestanden.push_back(Bestand{naam, item.grootte, item.gewijzigdMs});
                 else
-                    BestandVerdwenen(bron, naam);
+                    bestanden.push_back(Bestand{naam, 0, -1, true});
                 bewaard += naam + QLatin1Char('\\');
             }
         }
     }
+    if (!m_diskVol)
+        BestandenOpslaan(bestanden, bron, doel);
 
     if (m_run.CheckDirFiles && !m_diskVol) {
         if (heel)
@@ -305,8 +308,7 @@ void BackupEngine::BestandVerdwenen(const QString& bron, const QString& naam) {
 // ---------------------------------------------------------------------------------------------------
 // Per-file steps
 
-bool BackupEngine::IsGewijzigd(const Bestand& bestand, const QString& bronPad,
-                               qint64 opgeslagenTijd) const {
+bool BackupEngine::IsGewijzigd(const Bestand& bestand, const QString& bronPad, qint64 opgeslagenTijd) const {
     const BackupOpties& o = m_run.Opties;
     if (!o.SnelleModus)
         return true;
@@ -318,85 +320,156 @@ bool BackupEngine::IsGewijzigd(const Bestand& bestand, const QString& bronPad,
     return qAbs(bestand.gewijzigd - opgeslagenTijd) >= 8640;
 }
 
-void BackupEngine::SlaBestandOp(const Bestand& bestand, const QString& bron, const QString& doel) {
+BackupEngine::Taak BackupEngine::BereidBestandVoor(const Bestand& bestand, const QString& bron,
+                                                   const QString& doel) {
+    Taak taak;
+    taak.bestand = bestand;
+    if (bestand.verdwenen) {
+        taak.soort = Taak::Verdwenen;
+        return taak;
+    }
     Bezig(QStringLiteral("Back-up van ") + bestand.naam);
     if (!naamBruikbaar(bestand.naam)) {
+        taak.soort = Taak::OngeldigeNaam;
+        return taak;
+    }
+    taak.bronPad = natief(bron + bestand.naam);
+    taak.doelPad = natief(doel + bestand.naam);
+    taak.soort = Taak::Opslaan;
+    if (!m_run.CheckBestaat)
+        return taak;
+    const Platform::MapItem item = Platform::LeesItem(taak.doelPad);
+    if (item.soort == Platform::MapItem::Map) {
+        const bool weg =
+            MapSchrijfbaar(taak.doelPad) && MapLeegmaken(taak.doelPad, true) && QDir().rmdir(taak.doelPad);
+        if (!weg)
+            taak.soort = Taak::VorigeVersie;
+    } else if (!item.naam.isEmpty()) {
+        if (!IsGewijzigd(bestand, taak.bronPad, item.gewijzigdMs)) {
+            taak.soort = Taak::Ongewijzigd;
+            taak.archiefGrootte = item.grootte;
+            return taak;
+        }
+        // The previous version is set aside rather than deleted, and only goes once the new one is
+        // complete: a store that fails never costs the backup the copy it had.
+        taak.opzij = natief(doel) + QStringLiteral(".~orvo~") + bestand.naam;
+        if (!BestandSchrijfbaar(taak.doelPad) || !QFile::rename(taak.doelPad, taak.opzij)) {
+            taak.opzij.clear();
+            taak.soort = Taak::VorigeVersie;
+        }
+    }
+    return taak;
+}
+
+void BackupEngine::SlaTaakOp(Taak& taak) const {
+    if (m_run.Opties.Comprimeren)
+        BestandZip(taak);
+    else
+        BestandKopie(taak);
+}
+
+void BackupEngine::BestandKopie(Taak& taak) const {
+    // The copy keeps its source's time (the next run compares it) and permissions.
+    taak.gelukt = Platform::KopieerBestand(taak.bronPad, taak.doelPad);
+}
+
+void BackupEngine::BestandZip(Taak& taak) const {
+    ZipComponent zip; // one per store, so that stores can run side by side
+    zip.ZetNiveau(m_zip.Niveau());
+    zip.ZetVersleutelen(m_zip.Versleutelen());
+    zip.ZetWachtwoord(m_zip.Wachtwoord());
+    taak.gelukt = zip.VoegBestandToe(taak.doelPad, taak.bronPad);
+    taak.foutCode = zip.FoutCode();
+    taak.foutMelding = zip.FoutMelding();
+    if (taak.gelukt)
+        taak.archiefGrootte = ZipComponent::ArchiefGrootte(taak.doelPad);
+}
+
+void BackupEngine::BestandenOpslaan(const std::vector<Bestand>& bestanden, const QString& bron,
+                                    const QString& doel) {
+    std::vector<Taak> taken;
+    taken.reserve(bestanden.size());
+    for (const Bestand& bestand : bestanden)
+        taken.push_back(BereidBestandVoor(bestand, bron, doel));
+
+    // The stores themselves, on as many threads as there are cores.
+    std::vector<Taak*> opTeSlaan;
+    for (Taak& taak : taken)
+        if (taak.soort == Taak::Opslaan)
+            opTeSlaan.push_back(&taak);
+    std::atomic<size_t> volgende{0};
+    auto werk = [&] {
+        for (size_t i; (i = volgende.fetch_add(1)) < opTeSlaan.size();)
+            SlaTaakOp(*opTeSlaan[i]);
+    };
+    const size_t extra =
+        std::min<size_t>(opTeSlaan.size(), size_t(std::max(1, QThread::idealThreadCount()))) -
+        (opTeSlaan.empty() ? 0 : 1);
+    std::vector<std::thread> helpers;
+    for (size_t i = 0; i < extra; ++i)
+        helpers.emplace_back(werk);
+    werk();
+    for (std::thread& t : helpers)
+        t.join();
+
+    for (Taak& taak : taken)
+        VerwerkTaak(taak, bron, doel);
+}
+
+void BackupEngine::VerwerkTaak(Taak& taak, const QString& bron, const QString& doel) {
+    const Bestand& bestand = taak.bestand;
+    switch (taak.soort) {
+    case Taak::Verdwenen:
+        BestandVerdwenen(bron, bestand.naam);
+        return;
+    case Taak::OngeldigeNaam:
         BestandMislukt(bestand, doel,
                        {QStringLiteral("- Van bestand ") + bron + bestand.naam,
                         QStringLiteral("  kon geen back-up worden gemaakt.")});
-        return;
-    }
-    const QString opgeslagen = natief(doel + bestand.naam);
-    QString opzij;
-    if (m_run.CheckBestaat) {
-        const Platform::MapItem item = Platform::LeesItem(opgeslagen);
-        if (item.soort == Platform::MapItem::Map) {
-            const bool weg =
-                MapSchrijfbaar(opgeslagen) && MapLeegmaken(opgeslagen, true) && QDir().rmdir(opgeslagen);
-            if (!weg) {
-                VorigeVersieFout(bron + bestand.naam, bestand.grootte);
-                return;
+        break;
+    case Taak::VorigeVersie:
+        VorigeVersieFout(bron + bestand.naam, bestand.grootte);
+        break;
+    case Taak::Ongewijzigd:
+        m_stand.AlGedaan += bestand.grootte;
+        if (Comprimeren())
+            m_stand.ComprGrootte += taak.archiefGrootte;
+        break;
+    case Taak::Opslaan:
+        if (taak.gelukt) {
+            if (!taak.opzij.isEmpty())
+                QFile::remove(taak.opzij);
+            m_stand.AlGedaan += bestand.grootte;
+            if (Comprimeren()) {
+                m_stand.ComprGrootte += taak.archiefGrootte;
+                if (Platform::IsAlleenLezen(taak.bronPad))
+                    Platform::ZetAlleenLezen(taak.doelPad, true);
+            } else {
+                Platform::WisArchiefVlag(taak.bronPad);
             }
-        } else if (!item.naam.isEmpty()) {
-            if (!IsGewijzigd(bestand, natief(bron + bestand.naam), item.gewijzigdMs)) {
-                m_stand.AlGedaan += bestand.grootte;
-                if (Comprimeren())
-                    m_stand.ComprGrootte += item.grootte;
-                return;
-            }
-            // The previous version is set aside rather than deleted, and only goes once the new one is
-            // complete: a store that fails never costs the backup the copy it had.
-            opzij = natief(doel) + QStringLiteral(".~orvo~") + bestand.naam;
-            if (!BestandSchrijfbaar(opgeslagen) || !QFile::rename(opgeslagen, opzij)) {
-                VorigeVersieFout(bron + bestand.naam, bestand.grootte);
-                return;
-            }
+            break;
         }
+        if (!taak.opzij.isEmpty()) {
+            QFile::remove(taak.doelPad);
+            QFile::rename(taak.opzij, taak.doelPad);
+        } else if (!Comprimeren()) {
+            QFile::remove(taak.doelPad);
+        }
+        if (m_diskVol)
+            return; // the run stopped already: this file is no problem of its own
+        if (Comprimeren())
+            BestandMislukt(bestand, doel,
+                           {QStringLiteral("- Van bestand ") + bron + bestand.naam,
+                            QStringLiteral("  kon geen back-up worden gemaakt; foutcode: ") +
+                                QString::number(taak.foutCode) + QLatin1Char(' ') + taak.foutMelding +
+                                QLatin1Char('.')});
+        else
+            BestandMislukt(bestand, doel,
+                           {QStringLiteral("- Van bestand ") + bron + bestand.naam,
+                            QStringLiteral("  kon geen back-up worden gemaakt.")});
+        break;
     }
-    const bool ok = Comprimeren() ? BestandZip(bestand, bron, doel) : BestandKopie(bestand, bron, doel);
-    if (opzij.isEmpty())
-        return;
-    if (ok) {
-        QFile::remove(opzij);
-    } else {
-        QFile::remove(opgeslagen);
-        QFile::rename(opzij, opgeslagen);
-    }
-}
-
-bool BackupEngine::BestandZip(const Bestand& bestand, const QString& bron, const QString& doel) {
-    const QString bronPad = natief(bron + bestand.naam);
-    const QString archief = natief(doel + bestand.naam);
-    m_zip.WisFout();
-    if (m_zip.VoegBestandToe(archief, bronPad)) {
-        m_stand.AlGedaan += bestand.grootte;
-        m_stand.ComprGrootte += ZipComponent::ArchiefGrootte(archief);
-        if (Platform::IsAlleenLezen(bronPad))
-            Platform::ZetAlleenLezen(archief, true);
-        return true;
-    }
-    BestandMislukt(bestand, doel,
-                   {QStringLiteral("- Van bestand ") + bron + bestand.naam,
-                    QStringLiteral("  kon geen back-up worden gemaakt; foutcode: ") +
-                        QString::number(m_zip.FoutCode()) + QLatin1Char(' ') + m_zip.FoutMelding() +
-                        QLatin1Char('.')});
-    m_zip.WisFout();
-    return false;
-}
-
-bool BackupEngine::BestandKopie(const Bestand& bestand, const QString& bron, const QString& doel) {
-    const QString bronPad = natief(bron + bestand.naam);
-    const QString kopie = natief(doel + bestand.naam);
-    // The copy keeps its source's time (the next run compares it) and permissions.
-    if (Platform::KopieerBestand(bronPad, kopie)) {
-        m_stand.AlGedaan += bestand.grootte;
-        Platform::WisArchiefVlag(bronPad);
-        return true;
-    }
-    BestandMislukt(bestand, doel,
-                   {QStringLiteral("- Van bestand ") + bron + bestand.naam,
-                    QStringLiteral("  kon geen back-up worden gemaakt.")});
-    return false;
+    Voortgang();
 }
 
 void BackupEngine::BestandMislukt(const Bestand& bestand, const QString& doel, const QStringList& regels) {

@@ -9,6 +9,7 @@
 
 #include <QThread>
 #include <atomic>
+#include <vector>
 
 namespace Orvo {
 
@@ -31,7 +32,19 @@ private:
     struct Bestand {
         QString naam;
         qint64 grootte = 0;
-        qint64 gewijzigd = -1; // milliseconds since the epoch
+        qint64 gewijzigd = -1;  // milliseconds since the epoch
+        bool verdwenen = false; // ticked, but no longer there
+    };
+    // One file on its way: decided in order, stored side by side, accounted in order again.
+    struct Taak {
+        enum Soort { Opslaan, Ongewijzigd, VorigeVersie, OngeldigeNaam, Verdwenen };
+        Bestand bestand;
+        Soort soort = Opslaan;
+        QString bronPad, doelPad, opzij; // native; opzij: the previous version set aside
+        bool gelukt = false;
+        int foutCode = 0;
+        QString foutMelding;
+        qint64 archiefGrootte = 0;
     };
 
     // Phases
@@ -43,9 +56,13 @@ private:
     // Walks and per-file steps (local destination)
     void MapLokaal(const CheckKnoop* knoop, const QString& bron, bool heel, const QString& doel);
     bool BereidDoelMapVoor(const QString& doel);
-    void SlaBestandOp(const Bestand& bestand, const QString& bron, const QString& doel);
-    bool BestandZip(const Bestand& bestand, const QString& bron, const QString& doel);
-    bool BestandKopie(const Bestand& bestand, const QString& bron, const QString& doel);
+    void BestandenOpslaan(const std::vector<Bestand>& bestanden, const QString& bron, const QString& doel);
+    Taak BereidBestandVoor(const Bestand& bestand, const QString& bron, const QString& doel);
+    // Thread-safe: the store itself.
+    void SlaTaakOp(Taak& taak) const;
+    void BestandZip(Taak& taak) const;
+    void BestandKopie(Taak& taak) const;
+    void VerwerkTaak(Taak& taak, const QString& bron, const QString& doel);
     bool IsGewijzigd(const Bestand& bestand, const QString& bronPad, qint64 opgeslagenTijd) const;
     void BestandMislukt(const Bestand& bestand, const QString& doel, const QStringList& regels);
     void VorigeVersieFout(const QString& pad, qint64 grootte);
