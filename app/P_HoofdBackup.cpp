@@ -99,6 +99,7 @@ void TMain::BackUpStartClick() {
 
     m_thread = new TBackUpThread(r, *this, Vars().TijdelijkeMap, this);
     connect(m_thread, &QThread::finished, this, &TMain::BackUpKlaar);
+    m_weergaveKlok.start();
     m_thread->start();
 }
 
@@ -149,6 +150,8 @@ void TMain::BackUpKlaar() {
         m_thread->deleteLater();
         m_thread = nullptr;
     }
+    m_weergaveKlok.stop();
+    ToonWachtrij(); // the last figures of the run
     TBackupThreadData& r = BackupThreadGegevens;
     if (r.FTPVerbonden)
         Modules.FTP().VerbreekFTPVerbinding();
@@ -195,9 +198,9 @@ void TMain::EindeAutomatischeRun(bool verzonden, int foutNiveau) {
 // Display steps
 //
 // The worker does not wait for the panel. Each step records what it asks for together with the latest
-// figures, and one queued call shows all that was asked since the panel was last brought up to date.
-// The panel ends exactly as the steps one by one would leave it, the log keeps its order, and the
-// completion, queued after the last step, finds it up to date.
+// figures; a timer on this thread shows all that was asked since the panel was last brought up to date,
+// twenty times a second, and the completion once more. The panel ends exactly as the steps one by one
+// would leave it, and the log keeps its order.
 
 void TMain::Publiceer(const BackupStand* stand, unsigned stappen, const QStringList* log) {
     QMutexLocker lock(&m_weergave.slot);
@@ -209,11 +212,6 @@ void TMain::Publiceer(const BackupStand* stand, unsigned stappen, const QStringL
     if (QThread::currentThread() == thread()) {
         lock.unlock();
         ToonWachtrij();
-        return;
-    }
-    if (!m_weergave.gepost) {
-        m_weergave.gepost = true;
-        QMetaObject::invokeMethod(this, &TMain::ToonWachtrij, Qt::QueuedConnection);
     }
 }
 
@@ -227,7 +225,6 @@ void TMain::ToonWachtrij() {
         stappen = std::exchange(m_weergave.stappen, 0u);
         if (stappen & StapLog)
             log = m_weergave.log;
-        m_weergave.gepost = false;
     }
     if (stappen & StapTotaal) {
         BTotGrt->setText(GrootteInDeelStand(stand.TotGrootte, stand.DeelStand));

@@ -108,6 +108,8 @@ TMain::TMain(TModules& modules, const QStringList& argumenten, QWidget* parent)
                    Qt::MSWindowsFixedSizeDialogHint);
     BouwVenster();
     setFixedSize(VensterBreedte, VensterHoogte);
+    m_weergaveKlok.setInterval(50);
+    connect(&m_weergaveKlok, &QTimer::timeout, this, &TMain::ToonWachtrij);
     ZetHoofdvenster(this);
     FormCreate(argumenten);
     InstalleerToetsFilter(this);

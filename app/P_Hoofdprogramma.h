@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QMutex>
 #include <QStringList>
+#include <QTimer>
 #include <memory>
 
 class QCheckBox;
@@ -233,8 +234,8 @@ private:
         BackupStand stand;
         unsigned stappen = 0;
         QStringList log;
-        bool gepost = false;
     } m_weergave;
+    QTimer m_weergaveKlok; // brings the busy panel up to date while a worker runs
 
     ZipComponent m_zipper; // the one ZIP component of the main thread
     TBackUpThread* m_thread = nullptr;

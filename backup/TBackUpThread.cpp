@@ -402,9 +402,7 @@ void BackupEngine::BestandenOpslaan(const std::vector<Bestand>& bestanden, const
         for (size_t i; (i = volgende.fetch_add(1)) < opTeSlaan.size();)
             SlaTaakOp(*opTeSlaan[i]);
     };
-    const size_t extra =
-        std::min<size_t>(opTeSlaan.size(), size_t(std::max(1, QThread::idealThreadCount()))) -
-        (opTeSlaan.empty() ? 0 : 1);
+    const size_t extra = std::min<size_t>(opTeSlaan.size(), m_kernen) - (opTeSlaan.empty() ? 0 : 1);
     std::vector<std::thread> helpers;
     for (size_t i = 0; i < extra; ++i)
         helpers.emplace_back(werk);

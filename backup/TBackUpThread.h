@@ -85,6 +85,7 @@ private:
     ZipComponent m_zip;
     BackupStand m_stand;
     bool m_diskVol = false;
+    size_t m_kernen = size_t(std::max(1, QThread::idealThreadCount()));
 };
 
 class TBackUpThread : public QThread {
