@@ -39,7 +39,7 @@ QPointer<TKiesDirectory>& kiesDirectory() {
 
 } // namespace
 
-TKiesDirectory::TKiesDirectory(QWidget* parent) : QDialog(parent) {
+TKiesDirectory::TKiesDirectory(QWidget* parent) : TOrvoDialoog(parent) {
     setWindowTitle(QStringLiteral("Kies een map"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -107,7 +107,7 @@ TKiesDirectory::TKiesDirectory(QWidget* parent) : QDialog(parent) {
     layout->addLayout(inhoud, 1);
     layout->addWidget(balk);
     resize(420, 480);
-    InstalleerToetsFilter(this, true);
+    RondAf();
 }
 
 void TKiesDirectory::Selecteer(const QString& map) {
@@ -158,15 +158,6 @@ void TKiesDirectory::showEvent(QShowEvent* event) {
     const QModelIndex index = m_boom->currentIndex();
     if (index.isValid())
         m_boom->expand(index);
-}
-
-void TKiesDirectory::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F5 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        done(mrOK);
-    else if (event->key() == Qt::Key_F6)
-        done(mrAnnuleer);
-    else
-        QDialog::keyReleaseEvent(event);
 }
 
 void MaakKiesDirectory(QWidget* eigenaar) {

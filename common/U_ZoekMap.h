@@ -1,7 +1,7 @@
 #pragma once
 // The folder chooser: a tree of the folders of every volume, with a button to make a new folder.
 
-#include <QDialog>
+#include "common/TOrvoDialoog.h"
 
 class QFileSystemModel;
 class QLabel;
@@ -12,7 +12,7 @@ namespace Orvo {
 
 inline const QString MeldingMapNietAangemaakt = QStringLiteral("De map kon niet aangemaakt worden.");
 
-class TKiesDirectory : public QDialog {
+class TKiesDirectory : public TOrvoDialoog {
     Q_OBJECT
 public:
     explicit TKiesDirectory(QWidget* parent = nullptr);
@@ -30,7 +30,6 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void DirectoryBoxChange();

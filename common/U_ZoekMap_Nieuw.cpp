@@ -23,32 +23,19 @@ QString ControleerNieuweMapNaam(const QString& pad, const QString& naam) {
     return QString();
 }
 
-TNieuweMapNaam::TNieuweMapNaam(QWidget* parent) : QDialog(parent) {
+TNieuweMapNaam::TNieuweMapNaam(QWidget* parent) : TOrvoDialoog(parent) {
     setWindowTitle(QStringLiteral("Nieuwe map"));
     auto* label = new QLabel(QStringLiteral("Naam nieuwe map"), this);
     m_mapNaam = new QLineEdit(this);
     m_mapNaam->setObjectName(QStringLiteral("MapNaam"));
     m_mapNaam->setMinimumWidth(260);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKKnop"));
-    auto* annuleer = new QPushButton(QStringLiteral("Annuleer"), this);
-    for (QPushButton* k : {ok, annuleer}) {
-        k->setAutoDefault(false);
-        k->setMinimumWidth(80);
-    }
-    connect(ok, &QPushButton::clicked, this, &TNieuweMapNaam::OKKnopClick);
-    connect(annuleer, &QPushButton::clicked, this, [this] { done(mrAnnuleer); });
-
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addStretch();
-    knoppen->addWidget(ok);
-    knoppen->addWidget(annuleer);
+    auto* knoppen = MaakKnoppen();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_mapNaam);
     layout->addLayout(knoppen);
     setFixedSize(sizeHint());
-    InstalleerToetsFilter(this, true);
+    RondAf();
 }
 
 void TNieuweMapNaam::OKKnopClick() {
@@ -58,15 +45,6 @@ void TNieuweMapNaam::OKKnopClick() {
         return;
     }
     done(mrOK);
-}
-
-void TNieuweMapNaam::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F5 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        OKKnopClick();
-    else if (event->key() == Qt::Key_F6)
-        done(mrAnnuleer);
-    else
-        QDialog::keyReleaseEvent(event);
 }
 
 } // namespace Orvo

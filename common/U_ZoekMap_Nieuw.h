@@ -1,7 +1,7 @@
 #pragma once
 // "Nieuwe map": asks for the name of a folder to make inside the chosen one.
 
-#include <QDialog>
+#include "common/TOrvoDialoog.h"
 
 class QLineEdit;
 
@@ -17,7 +17,7 @@ inline const QString MeldingMapNaamOngeldig =
 // or empty when the name is fine. The name is taken as typed, not trimmed.
 QString ControleerNieuweMapNaam(const QString& pad, const QString& naam);
 
-class TNieuweMapNaam : public QDialog {
+class TNieuweMapNaam : public TOrvoDialoog {
     Q_OBJECT
 public:
     explicit TNieuweMapNaam(QWidget* parent = nullptr);
@@ -26,10 +26,7 @@ public:
     QLineEdit* MapNaam() const { return m_mapNaam; }
 
 public Q_SLOTS:
-    void OKKnopClick();
-
-protected:
-    void keyReleaseEvent(QKeyEvent* event) override;
+    void OKKnopClick() override;
 
 private:
     QLineEdit* m_mapNaam;

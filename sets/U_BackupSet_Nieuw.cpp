@@ -24,35 +24,21 @@ QString ControleerNieuweSetNaam(const QString& naam) {
     return QString();
 }
 
-TNieuweSet::TNieuweSet(QWidget* parent) : QDialog(parent) {
+TNieuweSet::TNieuweSet(QWidget* parent) : TOrvoDialoog(parent) {
     setWindowTitle(QStringLiteral("Nieuwe back-up set"));
     auto* label = new QLabel(QStringLiteral("Naam nieuwe back-up set"), this);
     BackUpNaam = new QLineEdit(this);
     BackUpNaam->setObjectName(QStringLiteral("BackUpNaam"));
     BackUpNaam->setMinimumWidth(280);
     label->setBuddy(BackUpNaam);
-    OKKnop = new QPushButton(QStringLiteral("OK"), this);
-    OKKnop->setObjectName(QStringLiteral("OKKnop"));
-    auto* annuleer = new QPushButton(QStringLiteral("Annuleer"), this);
-    annuleer->setObjectName(QStringLiteral("AnnuleerKnop"));
-    for (QPushButton* k : {OKKnop, annuleer}) {
-        k->setAutoDefault(false);
-        k->setMinimumWidth(80);
-    }
-    connect(OKKnop, &QPushButton::clicked, this, &TNieuweSet::OKKnopClick);
-    connect(annuleer, &QPushButton::clicked, this, [this] { done(mrAnnuleer); });
-
-    auto* knoppen = new QHBoxLayout;
-    knoppen->addStretch();
-    knoppen->addWidget(OKKnop);
-    knoppen->addWidget(annuleer);
+    auto* knoppen = MaakKnoppen(&OKKnop);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(BackUpNaam);
     layout->addSpacing(6);
     layout->addLayout(knoppen);
     setFixedSize(sizeHint());
-    InstalleerToetsFilter(this);
+    RondAf();
 }
 
 QString TNieuweSet::Naam() const {
@@ -66,15 +52,6 @@ void TNieuweSet::OKKnopClick() {
         return;
     }
     done(mrOK);
-}
-
-void TNieuweSet::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F5 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        OKKnopClick();
-    else if (event->key() == Qt::Key_F6)
-        done(mrAnnuleer);
-    else
-        QDialog::keyReleaseEvent(event);
 }
 
 } // namespace Orvo

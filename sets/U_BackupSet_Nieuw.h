@@ -1,7 +1,7 @@
 #pragma once
 // "Nieuwe back-up set": asks the name of a new set.
 
-#include <QDialog>
+#include "common/TOrvoDialoog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -18,7 +18,7 @@ inline const QString MeldingSetNaamOngeldig =
 // typed (not trimmed).
 QString ControleerNieuweSetNaam(const QString& naam);
 
-class TNieuweSet : public QDialog {
+class TNieuweSet : public TOrvoDialoog {
     Q_OBJECT
 public:
     explicit TNieuweSet(QWidget* parent = nullptr);
@@ -28,10 +28,7 @@ public:
     QPushButton* OKKnop = nullptr;
 
 public Q_SLOTS:
-    void OKKnopClick();
-
-protected:
-    void keyReleaseEvent(QKeyEvent* event) override;
+    void OKKnopClick() override;
 };
 
 } // namespace Orvo

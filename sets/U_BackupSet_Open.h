@@ -1,13 +1,13 @@
 #pragma once
 // "Open een back-up set": chooses one of the saved sets.
 
-#include <QDialog>
+#include "common/TOrvoDialoog.h"
 
 class QListWidget;
 
 namespace Orvo {
 
-class TOpenSet : public QDialog {
+class TOpenSet : public TOrvoDialoog {
     Q_OBJECT
 public:
     explicit TOpenSet(QWidget* parent = nullptr);
@@ -15,9 +15,6 @@ public:
     // The selected line, or empty when none is selected.
     QString GekozenSet() const;
     QListWidget* BackUpSets = nullptr;
-
-protected:
-    void keyReleaseEvent(QKeyEvent* event) override;
 };
 
 } // namespace Orvo
