@@ -345,7 +345,11 @@ QString FTPVerbinding::HuidigeMap() const {
 bool FTPVerbinding::ChangeDir(const QString& map) {
     if (!Klaar(map))
         return false;
-    const QStringList nieuw = m_map + QStringList{map};
+    return GaNaarMap(m_map + QStringList{map});
+}
+
+// Asked of the server, so a folder (or a connection) that is not there shows here and not later.
+bool FTPVerbinding::GaNaarMap(const QStringList& nieuw) {
     ZetBasis(MapUrl(nieuw));
     curl_easy_setopt(Handle(m_curl), CURLOPT_NOBODY, 1L);
     if (!Voer())
@@ -363,14 +367,7 @@ bool FTPVerbinding::ChangeDirUp() {
         ZetFout(QStringLiteral("Er is geen bovenliggende map."));
         return false;
     }
-    // Asked of the server, so a connection that has gone shows here and not later.
-    const QStringList nieuw = m_map.mid(0, m_map.size() - 1);
-    ZetBasis(MapUrl(nieuw));
-    curl_easy_setopt(Handle(m_curl), CURLOPT_NOBODY, 1L);
-    if (!Voer())
-        return false;
-    m_map = nieuw;
-    return true;
+    return GaNaarMap(m_map.mid(0, m_map.size() - 1));
 }
 
 bool FTPVerbinding::List(QList<FTPLijstItem>& lijst) {

@@ -91,6 +91,7 @@ public:
     QString Foutmelding; // why the last MaakFTPVerbinding failed
 
 private:
+    bool GaNaarMap(const QStringList& nieuw);
     struct Antwoord {
         int code = 0;     // code of the last complete reply
         QByteArray tekst; // its text, without the code

@@ -295,10 +295,10 @@ bool ZetEntryOpties(zip_t* za, zip_int64_t index, const QString& naam, qint64 gr
     return zip_file_set_encryption(za, zip_uint64_t(index), ZIP_EM_NONE, nullptr) == 0;
 }
 
-// Opens an archive for writing; an existing file that is no archive is never overwritten.
-zip_t* OpenVoorSchrijven(const QString& archief, int& code, QString& detail) {
+// zip_open with the failure turned into our code and libzip's text.
+zip_t* Open(const QString& archief, int vlaggen, int& code, QString& detail) {
     int ze = 0;
-    zip_t* za = zip_open(NatiefPad(archief).constData(), ZIP_CREATE, &ze);
+    zip_t* za = zip_open(NatiefPad(archief).constData(), vlaggen, &ze);
     if (!za) {
         zip_error_t fout;
         zip_error_init_with_code(&fout, ze);
@@ -307,6 +307,11 @@ zip_t* OpenVoorSchrijven(const QString& archief, int& code, QString& detail) {
         zip_error_fini(&fout);
     }
     return za;
+}
+
+// Opens an archive for writing; an existing file that is no archive is never overwritten.
+zip_t* OpenVoorSchrijven(const QString& archief, int& code, QString& detail) {
+    return Open(archief, ZIP_CREATE, code, detail);
 }
 
 // The archive's file takes the time of its newest entry, as the entries hold it (two seconds precise).
@@ -460,16 +465,7 @@ zip_t* OpenVoorLezen(const QString& archief, int& code, QString& detail) {
         code = ZipComponent::ArchiefBeschadigd;
         return nullptr;
     }
-    int ze = 0;
-    zip_t* za = zip_open(NatiefPad(archief).constData(), ZIP_RDONLY, &ze);
-    if (!za) {
-        zip_error_t fout;
-        zip_error_init_with_code(&fout, ze);
-        code = VanLibzip(ze, zip_error_code_system(&fout));
-        detail = LibzipTekst(&fout);
-        zip_error_fini(&fout);
-    }
-    return za;
+    return Open(archief, ZIP_RDONLY, code, detail);
 }
 
 // Reads one opened entry to its end into `schrijf`. The CRC is checked by libzip at the end of the
