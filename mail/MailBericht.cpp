@@ -122,9 +122,9 @@ QByteArray KopTekst(const QString& tekst) {
 
 QByteArray AdresKop(const MailAdres& adres) {
     const QString naam = ZonderStuurtekens(adres.naam).trimmed();
-    const QByteArray spec = '<' + adres.adres.toUtf8() + '>';
+    const QByteArray hoekAdres = '<' + adres.adres.toUtf8() + '>';
     if (naam.isEmpty())
-        return spec;
+        return hoekAdres;
     QByteArray woord;
     if (!IsGewoonAscii(naam) || naam.contains(QLatin1String("=?")))
         woord = GecodeerdeWoorden(naam);
@@ -135,7 +135,7 @@ QByteArray AdresKop(const MailAdres& adres) {
         q.replace('\\', "\\\\").replace('"', "\\\"");
         woord = '"' + q + '"';
     }
-    return woord + ' ' + spec;
+    return woord + ' ' + hoekAdres;
 }
 
 QByteArray DatumKop(const QDateTime& moment) {

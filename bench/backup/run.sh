@@ -12,7 +12,7 @@ bash scripts/build.sh release >/dev/null
 prog="$PWD/build/release/bin/OrvoBackUp"
 
 werk=$(mktemp -d /var/tmp/orvo-bench.XXXXXX)
-trap 'rm -rf "$werk"' EXIT
+[ -n "${ORVO_BENCH_BEWAAR:-}" ] || trap 'rm -rf "$werk"' EXIT
 bron="$werk/bron"; home="$werk/home"
 echo "corpus maken (schaal $schaal) ..."
 python3 bench/backup/maak_corpus.py "$bron" "$schaal"
