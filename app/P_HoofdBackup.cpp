@@ -132,7 +132,7 @@ void TMain::WeigerStart() {
     const QStringList log = WeigeringsLog(r.LogEntries);
     BLog->setPlainText(log.join(QLatin1Char('\n')));
     bool verzonden = false;
-    if (OrvoProgs().LeesBoolean(SectieBackUp, QStringLiteral("EMailZend"), false))
+    if (OrvoProgs().LeesBoolean(SectieBackUp, SleutelEMailZend, false))
         verzonden = VerzendLogMail(VerslagKop(VeldenVanPanel()) + log);
     r.LogEntries.clear();
     EindeAutomatischeRun(verzonden, NiveauGestopt + 1);
@@ -167,9 +167,9 @@ void TMain::BackUpKlaar() {
     const int niveau = r.FoutNiveau;
     bool verzonden = false;
     if (Vars().AutomatischeModus) {
-        bool zend = OrvoProgs().LeesBoolean(SectieBackUp, QStringLiteral("EMailZend"), false);
+        bool zend = OrvoProgs().LeesBoolean(SectieBackUp, SleutelEMailZend, false);
         if (zend && niveau == 0)
-            zend = !OrvoProgs().LeesBoolean(SectieBackUp, QStringLiteral("EMailFout"), false);
+            zend = !OrvoProgs().LeesBoolean(SectieBackUp, SleutelEMailFout, false);
         if (zend)
             verzonden = VerzendLogMail(BackupVerslag(VeldenVanPanel(), niveau, r.LogEntries));
     }

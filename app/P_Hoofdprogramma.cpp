@@ -8,6 +8,7 @@
 #include "common/P_AlgemeneFuncties.h"
 #include "common/ToetsFilter.h"
 #include "common/U_ZoekMap.h"
+#include "ftp/FTPVerbinding.h"
 #include "ftp/U_FTPGegevens.h"
 #include "mail/U_EMailGegevens.h"
 #include "platform/SpecialeMappen.h"
@@ -187,11 +188,10 @@ void TMain::FormPaint() {
             ToonWaarschuwing(m_instellingenFout);
         BereidWerkmapVoor();
         ProgrammaToestand& v = Vars();
-        v.FTPLoginNaam = OntsleutelTekst(OrvoProgs().LeesTekst(SectieBackUp, QStringLiteral("FTPLogin")));
-        v.FTPLoginWachtwoord =
-            OntsleutelTekst(OrvoProgs().LeesTekst(SectieBackUp, QStringLiteral("FTPPass")));
+        v.FTPLoginNaam = OntsleutelTekst(OrvoProgs().LeesTekst(SectieBackUp, SleutelFTPLogin));
+        v.FTPLoginWachtwoord = OntsleutelTekst(OrvoProgs().LeesTekst(SectieBackUp, SleutelFTPPass));
         WerkFTPBeschikbaarheid();
-        v.AutoOpslaan = OrvoProgs().LeesBoolean(SectieBackUp, QStringLiteral("AutoSave"), true);
+        v.AutoOpslaan = OrvoProgs().LeesBoolean(SectieBackUp, SleutelAutoSave, true);
         BackupAutoSave->setChecked(v.AutoOpslaan);
         if (!TeOpenenSetNaam.isEmpty())
             OpenGenoemdeSet();
@@ -342,7 +342,7 @@ void TMain::BackupAutoSaveClick() {
     if (nieuw == Vars().AutoOpslaan)
         return;
     Vars().AutoOpslaan = nieuw;
-    if (!OrvoProgs().SchrijfBoolean(SectieBackUp, QStringLiteral("AutoSave"), nieuw))
+    if (!OrvoProgs().SchrijfBoolean(SectieBackUp, SleutelAutoSave, nieuw))
         ToonWaarschuwing(MeldingInstellingenNietOpgeslagen(OrvoProgs().Bestand(), OrvoProgs().Fout()));
 }
 

@@ -11,6 +11,11 @@ namespace Orvo {
 inline const QString SectieBackUp = QStringLiteral("Orvo Back-up");
 inline const QString SectieAlgemeen = QStringLiteral("Orvo Algemeen");
 
+// Keys that more than one part of the program reads or writes.
+inline const QString SleutelAutoSave = QStringLiteral("AutoSave");
+inline const QString SleutelEMailZend = QStringLiteral("EMailZend");
+inline const QString SleutelEMailFout = QStringLiteral("EMailFout");
+
 class Instellingen {
 public:
     explicit Instellingen(const QString& bestand); // native path of the INI file

@@ -6,8 +6,8 @@ namespace Orvo {
 
 namespace {
 
-const QString sZend = QStringLiteral("EMailZend");
-const QString sFout = QStringLiteral("EMailFout");
+const QString& sZend = SleutelEMailZend;
+const QString& sFout = SleutelEMailFout;
 const QString sNaam = QStringLiteral("SMTPNaam");
 const QString sAdres = QStringLiteral("SMTPAdrs");
 const QString sHost = QStringLiteral("SMTPHost");
