@@ -46,6 +46,9 @@
 
 namespace Orvo {
 
+const QString MeldingNogNietBeschikbaar =
+    QStringLiteral("Deze mogelijkheid is in deze versie van Orvo Back-up nog niet beschikbaar.");
+
 QString MeldingSetBestaatNiet(const QString& naam) {
     return QStringLiteral("De door u opgegeven back-up set \"") + naam + QStringLiteral("\" bestaat niet.");
 }
@@ -705,6 +708,9 @@ QWidget* TMain::BouwInformatieTab() {
     SnelkoppelingKnop->setObjectName(QStringLiteral("SnelkoppelingKnop"));
     TaakPlannerKnop = new QPushButton(QStringLiteral("Back-up plannen"), auto_);
     TaakPlannerKnop->setObjectName(QStringLiteral("TaakPlannerKnop"));
+    // Planning and shortcuts come in a later version; until then the buttons say so.
+    for (QPushButton* k : {SnelkoppelingKnop, TaakPlannerKnop})
+        connect(k, &QPushButton::clicked, this, [] { ToonInformatie(MeldingNogNietBeschikbaar); });
     auto* autoLayout = new QHBoxLayout(auto_);
     for (QPushButton* k : {EMailInstKnop, SnelkoppelingKnop, TaakPlannerKnop}) {
         k->setMinimumSize(150, 48);
