@@ -14,16 +14,17 @@
 namespace Platform {
 namespace {
 
-MapItem itemVan(const QString& map, const char* naam) {
+// `map` is an open folder (or AT_FDCWD with an absolute name): the name is looked up relative to it,
+// so a deep path is not walked again for every entry.
+MapItem itemVan(int map, const char* naam) {
     MapItem item;
     item.naam = QFile::decodeName(naam);
-    const QByteArray pad = QFile::encodeName(map) + '/' + naam;
     struct stat st {};
-    if (::lstat(pad.constData(), &st) != 0)
+    if (::fstatat(map, naam, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return item;
     if (S_ISLNK(st.st_mode)) {
         // A link stands for the file it points to; a link to a folder is never followed (it can loop).
-        if (::stat(pad.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        if (::fstatat(map, naam, &st, 0) != 0 || !S_ISREG(st.st_mode))
             return item;
     }
     if (S_ISDIR(st.st_mode)) {
@@ -45,13 +46,11 @@ QList<MapItem> LeesMap(const QString& natief) {
     DIR* dir = ::opendir(QFile::encodeName(natief).constData());
     if (!dir)
         return lijst;
-    QString map = natief;
-    while (map.size() > 1 && map.endsWith(QLatin1Char('/')))
-        map.chop(1);
+    const int fd = ::dirfd(dir);
     while (const dirent* e = ::readdir(dir)) {
         if (qstrcmp(e->d_name, ".") == 0 || qstrcmp(e->d_name, "..") == 0)
             continue;
-        lijst.append(itemVan(map == QLatin1String("/") ? QString() : map, e->d_name));
+        lijst.append(itemVan(fd, e->d_name));
     }
     ::closedir(dir);
     return lijst;
@@ -64,7 +63,8 @@ MapItem LeesItem(const QString& natief) {
     const qsizetype slash = pad.lastIndexOf(QLatin1Char('/'));
     if (slash < 0)
         return MapItem{};
-    MapItem item = itemVan(pad.left(slash), QFile::encodeName(pad.mid(slash + 1)).constData());
+    MapItem item = itemVan(AT_FDCWD, QFile::encodeName(pad).constData());
+    item.naam = pad.mid(slash + 1);
     if (item.soort == MapItem::Overig && !QFileInfo::exists(pad))
         item.naam.clear();
     return item;
